@@ -1,0 +1,45 @@
+// Drive-letter paths: see drive_letter_path.h.
+#include "platform/paths/drive_letter_path.h"
+
+#include <cctype>
+#include <cstdlib>
+
+namespace blazemere::platform {
+
+namespace {
+
+bool IsAbsoluteNonEmpty(const char* value) { return value != nullptr && value[0] == '/'; }
+
+bool StartsWithDriveLetter(std::string_view path) {
+  return path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':';
+}
+
+std::string WithForwardSlashes(std::string_view path) {
+  std::string out(path);
+  for (char& ch : out) {
+    if (ch == '\\') ch = '/';
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string DriveRootFolder(const char* xdgDataHome, const char* home) {
+  if (IsAbsoluteNonEmpty(xdgDataHome)) return std::string(xdgDataHome) + "/blazemere";
+  std::string base = (home != nullptr && home[0] != '\0') ? home : ".";
+  return base + "/.local/share/blazemere";
+}
+
+std::string MapDriveLetterPath(std::string_view windowsPath, const std::string& driveRoot) {
+  if (!StartsWithDriveLetter(windowsPath)) return WithForwardSlashes(windowsPath);
+  const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(windowsPath[0])));
+  std::string rest = WithForwardSlashes(windowsPath.substr(2));
+  if (!rest.empty() && rest.front() != '/') rest.insert(rest.begin(), '/');
+  return driveRoot + "/drive_" + letter + rest;
+}
+
+std::string MapDriveLetterPath(std::string_view windowsPath) {
+  return MapDriveLetterPath(windowsPath, DriveRootFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+}
+
+}  // namespace blazemere::platform

@@ -1,0 +1,22 @@
+// Maps the fixed Windows paths the system was written with ("C:\k_vorn\...")
+// to a per-user folder, so renderer and host agree on one place for the
+// palette image without ever touching a shared, world-writable folder.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace blazemere::platform {
+
+// Where drive letters live: $XDG_DATA_HOME/blazemere, or
+// $HOME/.local/share/blazemere when XDG_DATA_HOME is unset, empty or relative.
+std::string DriveRootFolder(const char* xdgDataHome, const char* home);
+
+// "c:\k_vorn\Blazemere.bmp" -> "<root>/drive_c/k_vorn/Blazemere.bmp".
+// A path without a drive letter only has its backslashes turned into slashes.
+std::string MapDriveLetterPath(std::string_view windowsPath, const std::string& driveRoot);
+
+// The same, with the root taken from this process's environment.
+std::string MapDriveLetterPath(std::string_view windowsPath);
+
+}  // namespace blazemere::platform

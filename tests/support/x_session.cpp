@@ -1,0 +1,85 @@
+// X session helpers for tests: see x_session.h.
+#include "tests/support/x_session.h"
+
+#include <X11/Xutil.h>
+#include <thread>
+
+#include "platform/x11/x11_window_lookup.h"
+#include "tests/support/child_process.h"
+
+namespace blazemere::testing {
+
+std::uint32_t RgbImage::At(int x, int y) const {
+  const std::size_t offset = (static_cast<std::size_t>(y) * width + x) * 3;
+  return (std::uint32_t{pixels[offset]} << 16) | (std::uint32_t{pixels[offset + 1]} << 8) | pixels[offset + 2];
+}
+
+XSession::XSession() : display_(XOpenDisplay(nullptr)) {}
+
+XSession::~XSession() {
+  if (display_ != nullptr) XCloseDisplay(display_);
+}
+
+Window XSession::WaitForWindow(const std::string& title, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    if (const Window window = platform::FindWindowByTitle(display_, title); window != 0) return window;
+    if (std::chrono::steady_clock::now() >= deadline) return 0;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+}
+
+bool XSession::WaitForNoWindow(const std::string& title, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    if (platform::FindWindowByTitle(display_, title) == 0) return true;
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+}
+
+bool XSession::Exists(const std::string& title) { return platform::FindWindowByTitle(display_, title) != 0; }
+
+WindowGeometry XSession::Geometry(Window window) {
+  WindowGeometry geometry;
+  XWindowAttributes attributes{};
+  if (XGetWindowAttributes(display_, window, &attributes) == 0) return geometry;
+  Window child = 0;
+  XTranslateCoordinates(display_, window, DefaultRootWindow(display_), 0, 0, &geometry.x, &geometry.y, &child);
+  geometry.width = attributes.width;
+  geometry.height = attributes.height;
+  return geometry;
+}
+
+RgbImage XSession::Capture(int x, int y, int width, int height) {
+  RgbImage image;
+  XImage* ximage = XGetImage(display_, DefaultRootWindow(display_), x, y, static_cast<unsigned>(width),
+                             static_cast<unsigned>(height), AllPlanes, ZPixmap);
+  if (ximage == nullptr) return image;
+  image.width = width;
+  image.height = height;
+  image.pixels.reserve(static_cast<std::size_t>(width) * height * 3);
+  for (int row = 0; row < height; ++row) {
+    for (int column = 0; column < width; ++column) {
+      const unsigned long pixel = XGetPixel(ximage, column, row);
+      image.pixels.push_back(static_cast<std::uint8_t>((pixel & ximage->red_mask) >> 16));
+      image.pixels.push_back(static_cast<std::uint8_t>((pixel & ximage->green_mask) >> 8));
+      image.pixels.push_back(static_cast<std::uint8_t>(pixel & ximage->blue_mask));
+    }
+  }
+  XDestroyImage(ximage);
+  return image;
+}
+
+RgbImage XSession::CaptureWindow(Window window) {
+  const WindowGeometry g = Geometry(window);
+  return Capture(g.x, g.y, g.width, g.height);
+}
+
+int XDoTool(const std::vector<std::string>& arguments) {
+  std::vector<std::string> command{"xdotool"};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  return RunCommand(command);
+}
+
+}  // namespace blazemere::testing

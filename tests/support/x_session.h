@@ -1,0 +1,56 @@
+// The X side of a test: the display the test runs on, windows found by title
+// with a deadline, their pixels, and xdotool for keys and clicks as a user
+// would give them.
+#pragma once
+
+#include <X11/Xlib.h>
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace blazemere::testing {
+
+struct RgbImage {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint8_t> pixels;  // R, G, B per pixel, top row first
+  std::uint32_t At(int x, int y) const;  // 0xRRGGBB
+};
+
+struct WindowGeometry {
+  int x = 0;  // relative to the root window
+  int y = 0;
+  int width = 0;
+  int height = 0;
+};
+
+class XSession {
+ public:
+  XSession();  // opens $DISPLAY; check ok()
+  ~XSession();
+  XSession(const XSession&) = delete;
+  XSession& operator=(const XSession&) = delete;
+
+  bool ok() const { return display_ != nullptr; }
+  Display* display() const { return display_; }
+
+  // 0 if no window with that title appears (or, for WaitForNoWindow, if it
+  // is still there) before the deadline.
+  Window WaitForWindow(const std::string& title, std::chrono::milliseconds timeout);
+  bool WaitForNoWindow(const std::string& title, std::chrono::milliseconds timeout);
+  bool Exists(const std::string& title);
+
+  WindowGeometry Geometry(Window window);
+  // What the screen shows in the rectangle (root coordinates).
+  RgbImage Capture(int x, int y, int width, int height);
+  RgbImage CaptureWindow(Window window);
+
+ private:
+  Display* display_ = nullptr;
+};
+
+// xdotool with the given arguments, e.g. {"key", "Escape"}; returns its status.
+int XDoTool(const std::vector<std::string>& arguments);
+
+}  // namespace blazemere::testing

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Configures and builds one build tree.
+# Usage: tools/build.sh DIR [cmake -D options...] [--target T...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+dir=$1; shift
+configure=(); targets=()
+while [ $# -gt 0 ]; do
+  case $1 in
+    --target) targets+=(--target "$2"); shift 2 ;;
+    *) configure+=("$1"); shift ;;
+  esac
+done
+cmake -S . -B "$dir" -G Ninja "${configure[@]}" >/dev/null
+cmake --build "$dir" "${targets[@]}"

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs every Debian package Blazemere needs to build, run and test.
+# Safe to run again: apt-get only adds what is missing.
+set -euo pipefail
+
+packages=(
+  # build
+  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
+  # renderer
+  libglut-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
+  # host: X11, widgets, fonts, sound, CD, pictures
+  libx11-dev libxfixes-dev libfltk1.3-dev libxft-dev fontconfig fonts-ipafont-gothic
+  libsdl2-dev libsdl2-mixer-dev libcdio-dev libcdio-paranoia-dev libjpeg-dev
+  xdg-utils
+  # tests and benchmarks
+  libgtest-dev libbenchmark-dev xvfb xdotool x11-utils x11-apps imagemagick
+  sox libsox-fmt-mp3 lame
+)
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  as_root apt-get update -qq
+  as_root apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

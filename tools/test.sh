@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds everything and runs every test: unit tests
+# and real-window tests under a private Xvfb, the unit tests again under
+# AddressSanitizer + UndefinedBehaviorSanitizer, and each fuzz target for a
+# minute. Usage: bash tools/test.sh
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+jobs=$(nproc)
+
+bash tools/setup.sh || { echo "setup failed" >&2; exit 1; }
+
+failed_steps=()
+passed=0
+failed=0
+
+# Adds a ctest log's counts to the totals.
+count_ctest() {
+  local line
+  line=$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" | tail -n 1)
+  [ -n "$line" ] || return 0
+  local f total
+  f=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
+  total=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\2/' <<<"$line")
+  passed=$((passed + total - f))
+  failed=$((failed + f))
+}
+
+step() {
+  local name=$1; shift
+  echo "==> $name"
+  if ! "$@"; then failed_steps+=("$name"); fi
+}
+
+step "build" tools/build.sh build -DBLAZEMERE_WERROR=ON
+step "build (sanitizers)" tools/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DBLAZEMERE_WERROR=ON \
+  -DBLAZEMERE_SANITIZE=ON -DBLAZEMERE_BUILD_BENCHMARKS=OFF
+step "build (fuzz)" tools/build.sh build-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DBLAZEMERE_FUZZ=ON -DBLAZEMERE_BUILD_TESTS=OFF -DBLAZEMERE_BUILD_BENCHMARKS=OFF --target fuzzers
+
+mkdir -p build/test-logs
+echo "==> tests"
+tools/with-xvfb.sh ctest --test-dir build --output-on-failure -j "$jobs" --timeout 300 \
+  2>&1 | tee build/test-logs/ctest.log
+count_ctest build/test-logs/ctest.log
+
+echo "==> unit tests under sanitizers"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-asan -L unit --output-on-failure -j "$jobs" --timeout 300 \
+  2>&1 | tee build/test-logs/ctest-asan.log
+count_ctest build/test-logs/ctest-asan.log
+
+echo "==> fuzzing"
+for fuzzer in build-fuzz/bin/fuzz_*; do
+  [ -x "$fuzzer" ] || continue
+  name=$(basename "$fuzzer")
+  corpus="$root/fuzz/corpus/${name#fuzz_}"
+  scratch="$root/build-fuzz/corpus-$name"
+  rm -rf "$scratch"; mkdir -p "$scratch"
+  echo "--- $name (60 s)"
+  if "$fuzzer" -max_total_time=60 -print_final_stats=1 "$scratch" "$corpus" \
+       > "build/test-logs/$name.log" 2>&1; then
+    passed=$((passed + 1)); echo "$name: no crash"
+  else
+    failed=$((failed + 1)); tail -n 40 "build/test-logs/$name.log"; echo "$name: FAILED"
+  fi
+done
+
+for s in "${failed_steps[@]}"; do echo "step failed: $s"; failed=$((failed + 1)); done
+echo "tests: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
