@@ -1,0 +1,26 @@
+// The settings file Blazemere.ini beside the host: reading and writing one
+// value, and turning the file into the host-wide settings at start-up.
+#pragma once
+
+#include <string>
+
+#include "host/host_context.h"
+
+namespace blazemere::host {
+
+// host folder + "/Blazemere.ini": the name callers pass to the two routines
+// below. Where the host folder cannot be written, the routines redirect to a
+// per-user copy themselves.
+std::string SettingsFilePath(const std::string& hostFolder);
+
+// The value, at most 255 bytes; empty when file, section or key is missing.
+std::string ReadIniString(const std::string& section, const std::string& key, const std::string& file);
+
+// Writes value under key, creating file and section as needed; atomic.
+void WriteIniString(const std::string& section, const std::string& key, const std::string& value,
+                    const std::string& file);
+
+// The three stored settings and the chooser's start folder.
+HostSettings LoadSettings(const std::string& hostFolder);
+
+}  // namespace blazemere::host
