@@ -7,7 +7,7 @@ packages=(
   # build
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
   # renderer
-  libglut-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
+  libglut-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri libxrandr-dev
   # host: X11, widgets, fonts, sound, CD, pictures
   libx11-dev libxfixes-dev libfltk1.3-dev libxft-dev fontconfig fonts-ipafont-gothic
   libsdl2-dev libsdl2-mixer-dev libcdio-dev libcdio-paranoia-dev libjpeg-dev
@@ -30,4 +30,12 @@ if [ "${#missing[@]}" -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   as_root apt-get update -qq
   as_root apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The captions ask for the Windows font by name; map it to IPA P Gothic.
+alias_conf=host/resources/fonts/65-blazemere-ms-pgothic.conf
+here=$(cd "$(dirname "$0")/.." && pwd)
+if ! cmp -s "$here/$alias_conf" /etc/fonts/conf.d/65-blazemere-ms-pgothic.conf; then
+  as_root install -m 0644 "$here/$alias_conf" /etc/fonts/conf.d/65-blazemere-ms-pgothic.conf
+  as_root fc-cache -f >/dev/null 2>&1 || true
 fi
