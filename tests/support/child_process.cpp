@@ -63,8 +63,11 @@ std::string MakeScratchFolder(const std::string& name) {
 
 ChildProcess::ChildProcess(const std::string& path, const std::vector<std::string>& arguments,
                            const std::map<std::string, std::string>& extraEnvironment) {
+  // One folder per test process, made once: remaking it for every child
+  // would delete the output of children that are still running.
   static int counter = 0;
-  const std::string stem = MakeScratchFolder("child-output") + "/" + std::to_string(++counter);
+  static const std::string folder = MakeScratchFolder("child-output");
+  const std::string stem = folder + "/" + std::to_string(++counter);
   outPath_ = stem + ".out";
   errPath_ = stem + ".err";
 

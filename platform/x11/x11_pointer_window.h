@@ -1,0 +1,23 @@
+// GetCursorPos and WindowFromPoint on an X server: where the pointer is on
+// the screen, and the deepest mapped window that shows at a screen point.
+#pragma once
+
+#include <X11/Xlib.h>
+#include <optional>
+
+namespace blazemere::platform {
+
+struct ScreenPoint {
+  int x = 0;
+  int y = 0;
+};
+
+// The pointer's position relative to the default screen's root window;
+// nothing when the pointer is on another screen.
+std::optional<ScreenPoint> GetCursorPos(Display* display);
+
+// The deepest mapped window containing the root-relative point, the root
+// window itself where no other window is.
+Window WindowFromPoint(Display* display, ScreenPoint point);
+
+}  // namespace blazemere::platform
