@@ -34,6 +34,9 @@ class BlazemereBgm {
   const std::string& mciReply() const { return mciReply_; }
 
  private:
+  std::uint32_t SendPlain(const std::string& command);
+  static std::string UpToNul(const std::string& text);
+
   platform::MultimediaLayer& layer_;
   const host::HostSettings& settings_;
   bool cdKeepWatching_ = false;

@@ -1,0 +1,25 @@
+// Digital reads of CD audio sectors: through cdio-paranoia on a real drive
+// (error correction, jitter), plainly from a disc image.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace blazemere::platform::mci {
+
+inline constexpr int kSectorBytes = 2352;
+inline constexpr int kSectorSamples = kSectorBytes / 2;  // 588 stereo frames
+
+class CdSectorReader {
+ public:
+  virtual ~CdSectorReader() = default;
+  // `count` sectors from `lsn` into `samples` (native 16-bit, interleaved
+  // stereo); false when they cannot be read.
+  virtual bool Read(std::int32_t lsn, int count, std::int16_t* samples) = 0;
+};
+
+// Nothing when the source cannot be opened.
+std::unique_ptr<CdSectorReader> OpenCdSectorReader(const std::string& source);
+
+}  // namespace blazemere::platform::mci

@@ -1,0 +1,76 @@
+// Device table and command dispatch of the MCI interpreter.
+#include "platform/mci/mci_interpreter.h"
+
+#include <algorithm>
+
+#include "platform/mci/cd_audio_device.h"
+#include "platform/mci/file_player_device.h"
+
+namespace blazemere::platform::mci {
+
+namespace {
+bool IsFileType(const std::string& type) {
+  const std::string lower = LowerAscii(type);
+  return lower.empty() || lower == "mpegvideo" || lower == "waveaudio";
+}
+}  // namespace
+
+MciError MciInterpreter::Execute(std::string_view commandString, std::string& reply) {
+  reply.clear();
+  const ParsedCommand parsed = ParseMciCommand(commandString);
+  if (parsed.error != MciError::kNone) return parsed.error;
+  if (parsed.command.verb == MciVerb::kOpen) return Open(parsed.command);
+  return ForEachNamed(parsed.command, reply);
+}
+
+MciError MciInterpreter::Open(const MciCommand& command) {
+  const bool cdAudio = LowerAscii(command.device) == "cdaudio" || LowerAscii(command.type) == "cdaudio";
+  const std::string name = LowerAscii(command.alias.empty() ? command.device : command.alias);
+  if (devices_.contains(name)) return command.alias.empty() ? MciError::kDeviceOpen : MciError::kDuplicateAlias;
+  std::unique_ptr<MciDevice> device;
+  MciError error = MciError::kNone;
+  if (cdAudio) {
+    // One drive, one stream into the mix: a second CD device would fight over both.
+    const bool cdOpen = std::any_of(devices_.begin(), devices_.end(), [](const auto& entry) {
+      return entry.second->IsCdAudio();
+    });
+    error = cdOpen ? MciError::kDeviceOpen : CdAudioDevice::Open(output_, device);
+  } else if (IsFileType(command.type)) {
+    error = FilePlayerDevice::Open(output_, command.device, device);
+  } else {
+    error = MciError::kInvalidDeviceName;
+  }
+  if (error == MciError::kNone) devices_.emplace(name, std::move(device));
+  return error;
+}
+
+// "all" names every open device, for stop and close.
+MciError MciInterpreter::ForEachNamed(const MciCommand& command, std::string& reply) {
+  const std::string name = LowerAscii(command.device);
+  if (name == "all" && (command.verb == MciVerb::kStop || command.verb == MciVerb::kClose)) {
+    for (auto& entry : devices_) Apply(command, *entry.second, reply);
+    if (command.verb == MciVerb::kClose) devices_.clear();
+    return MciError::kNone;
+  }
+  const auto found = devices_.find(name);
+  if (found == devices_.end()) return MciError::kInvalidDeviceName;
+  if (command.verb == MciVerb::kClose) {
+    devices_.erase(found);
+    return MciError::kNone;
+  }
+  return Apply(command, *found->second, reply);
+}
+
+MciError MciInterpreter::Apply(const MciCommand& command, MciDevice& device, std::string& reply) {
+  switch (command.verb) {
+    case MciVerb::kPlay: return device.Play(command);
+    case MciVerb::kStop: return device.Stop();
+    case MciVerb::kStatus: return device.Status(command, reply);
+    case MciVerb::kSet: return device.SetTimeFormat(command.timeFormat);
+    case MciVerb::kOpen:
+    case MciVerb::kClose: break;
+  }
+  return MciError::kNone;
+}
+
+}  // namespace blazemere::platform::mci

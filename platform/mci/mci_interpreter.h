@@ -1,0 +1,31 @@
+// Carries out MCI command strings: keeps the open devices by name (alias,
+// file name or "cdaudio") and hands each parsed command to its device.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/mci/audio_output.h"
+#include "platform/mci/mci_device.h"
+
+namespace blazemere::platform::mci {
+
+class MciInterpreter {
+ public:
+  explicit MciInterpreter(AudioOutput& output) : output_(output) {}
+
+  // kNone with the reply (possibly empty), or the error.
+  MciError Execute(std::string_view commandString, std::string& reply);
+
+ private:
+  MciError Open(const MciCommand& command);
+  MciError ForEachNamed(const MciCommand& command, std::string& reply);
+  MciError Apply(const MciCommand& command, MciDevice& device, std::string& reply);
+
+  AudioOutput& output_;
+  std::map<std::string, std::unique_ptr<MciDevice>> devices_;  // by lower-case name
+};
+
+}  // namespace blazemere::platform::mci

@@ -1,0 +1,322 @@
+// The music module on the real multimedia layer, with SDL's disk driver
+// writing what would be heard to a file: a looping WAV, a repeating MP3 and
+// disc images played, followed and held on one track.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "host/music/blazemere_bgm.h"
+#include "platform/mci/multimedia_layer.h"
+#include "tests/music/audio_fixtures.h"
+#include "tests/support/child_process.h"
+
+namespace blazemere::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr double kWindow = 0.05;  // seconds per timeline slice
+
+class MusicPlayback : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = MakeScratchFolder("music-playback");
+    output_ = folder_ + "/heard.raw";
+    UseDiskAudio(output_);
+    unsetenv("BLAZEMERE_CDROM");
+  }
+
+  // Calls `tick` every `interval` for `duration`, as the saver's timers do.
+  static void RunTimer(std::chrono::milliseconds interval, std::chrono::milliseconds duration,
+                       const std::function<void()>& tick) {
+    const auto end = std::chrono::steady_clock::now() + duration;
+    while (std::chrono::steady_clock::now() < end) {
+      std::this_thread::sleep_for(interval);
+      tick();
+    }
+  }
+
+  std::string Send(platform::MultimediaLayer& layer, const std::string& command, std::uint32_t* code = nullptr) {
+    std::string reply;
+    const std::uint32_t result = layer.SendCommandString(command, reply, 256);
+    if (code) *code = result;
+    return reply;
+  }
+
+  std::vector<double> Heard() const { return ToneTimeline(ReadDiskAudio(output_), kWindow); }
+
+  std::string folder_;
+  std::string output_;
+};
+
+// Consecutive runs of one tone (0 for silence) in a timeline, in slices.
+void WriteTextFile(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
+
+std::vector<std::pair<double, int>> Runs(const std::vector<double>& timeline, const std::vector<double>& tones) {
+  std::vector<std::pair<double, int>> runs;
+  for (double frequency : timeline) {
+    double tone = 0;
+    for (double t : tones) {
+      if (frequency > 0 && Near(frequency, t)) tone = t;
+    }
+    if (frequency > 0 && tone == 0) tone = -1;  // a mixed slice at a change of tone
+    if (runs.empty() || runs.back().first != tone) runs.emplace_back(tone, 0);
+    ++runs.back().second;
+  }
+  return runs;
+}
+
+std::string Describe(const std::vector<std::pair<double, int>>& runs) {
+  std::string text;
+  for (const auto& [tone, slices] : runs) text += std::to_string(static_cast<int>(tone)) + "x" + std::to_string(slices) + " ";
+  return text;
+}
+
+TEST_F(MusicPlayback, WavLoopsWithoutAGapUntilStopped) {
+  const Samples loop = Noise(0.25, 7);
+  host::HostSettings settings;
+  settings.bgmFile = folder_ + "/loop sound.wav";
+  WriteWav(settings.bgmFile, loop);
+  {
+    auto layer = platform::CreateMultimediaLayer();
+    music::BlazemereBgm bgm(*layer, settings);
+    bgm.StartWav();
+    std::this_thread::sleep_for(1500ms);
+    bgm.StopWav();
+    std::this_thread::sleep_for(300ms);
+  }
+  const Samples heard = ReadDiskAudio(output_);
+  const auto start = std::search(heard.begin(), heard.end(), loop.begin(), loop.begin() + 64);
+  ASSERT_NE(start, heard.end()) << "the WAV's samples never appear in the output";
+  std::size_t repeats = 0;
+  for (auto at = start; heard.end() - at >= static_cast<long>(loop.size()); at += static_cast<long>(loop.size())) {
+    if (!std::equal(loop.begin(), loop.end(), at)) break;
+    ++repeats;
+  }
+  EXPECT_GE(repeats, 4u) << "expected the 0.25 s sound repeated back to back for about 1.5 s";
+  const Samples tail(heard.end() - kRate / 10 * 2, heard.end());
+  EXPECT_TRUE(std::all_of(tail.begin(), tail.end(), [](std::int16_t s) { return s == 0; })) << "still sounding after stop";
+}
+
+TEST_F(MusicPlayback, Mp3PlaysOnceAndTheRepeatTimerStartsItAgain) {
+  host::HostSettings settings;
+  settings.bgmFile = folder_ + "/one second.mp3";
+  ASSERT_TRUE(WriteMp3(settings.bgmFile, Tone(1000, 1.0)));
+  {
+    auto layer = platform::CreateMultimediaLayer();
+    music::BlazemereBgm bgm(*layer, settings);
+    bgm.StartMp3();
+    std::this_thread::sleep_for(300ms);
+    EXPECT_TRUE(bgm.IsMp3Playing());
+    RunTimer(1000ms, 4500ms, [&] { bgm.RepeatMp3(); });
+    bgm.CloseMp3();
+  }
+  const auto runs = Runs(Heard(), {1000});
+  SCOPED_TRACE(Describe(runs));
+  std::vector<int> toneRuns;
+  std::vector<int> gaps;
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    if (runs[i].first == 1000) toneRuns.push_back(runs[i].second);
+    if (runs[i].first == 0 && i > 0 && i + 1 < runs.size()) gaps.push_back(runs[i].second);
+  }
+  ASSERT_GE(toneRuns.size(), 2u);
+  for (std::size_t i = 0; i + 1 < toneRuns.size(); ++i) EXPECT_NEAR(toneRuns[i] * kWindow, 1.0, 0.15);
+  for (int gap : gaps) EXPECT_LE(gap * kWindow, 1.2) << "restarted later than one timer interval after its end";
+}
+
+struct DiscOutcome {
+  std::vector<std::pair<double, int>> runs;
+  std::vector<std::string> tracksSeen;
+};
+
+TEST_F(MusicPlayback, DiscPlaysThroughAndTheCurrentTrackFollows) {
+  setenv("BLAZEMERE_CDROM", MakeDiscImage(folder_, {{Tone(440, 0.8)}, {Tone(660, 0.8)}, {Tone(990, 0.8)}}).c_str(), 1);
+  host::HostSettings settings;
+  std::vector<std::string> tracks;
+  std::string finalMode;
+  {
+    auto layer = platform::CreateMultimediaLayer();
+    music::BlazemereBgm bgm(*layer, settings);
+    bgm.OpenCdAudio();
+    EXPECT_EQ(Send(*layer, "status cdaudio number of tracks"), "3");
+    EXPECT_EQ(Send(*layer, "status cdaudio position track 2"), "02:00:00:00");
+    ASSERT_TRUE(bgm.WatchCdAudio());
+    // Until the disc has played out; the deadline only guards against a hang.
+    const auto deadline = std::chrono::steady_clock::now() + 15s;
+    do {
+      std::this_thread::sleep_for(100ms);
+      const std::string track = Send(*layer, "status cdaudio current track");
+      if (tracks.empty() || tracks.back() != track) tracks.push_back(track);
+      finalMode = Send(*layer, "status cdaudio mode");
+    } while (finalMode == "playing" && std::chrono::steady_clock::now() < deadline);
+    const std::string afterEnd = Send(*layer, "status cdaudio current track");
+    if (tracks.back() != afterEnd) tracks.push_back(afterEnd);
+    bgm.CloseCdAudio();
+  }
+  EXPECT_EQ(tracks, (std::vector<std::string>{"1", "2", "3", "1"})) << "the last: back at the start after the end";
+  EXPECT_EQ(finalMode, "stopped");
+  std::vector<double> order;
+  for (const auto& [tone, slices] : Runs(Heard(), {440, 660, 990})) {
+    if (tone > 0 && slices >= 4) order.push_back(tone);
+  }
+  EXPECT_EQ(order, (std::vector<double>{440, 660, 990}));
+}
+
+TEST_F(MusicPlayback, RepeatHoldsItsTrack) {
+  setenv("BLAZEMERE_CDROM",
+         MakeDiscImage(folder_, {{Tone(440, 0.6)}, {Tone(660, 0.6)}, {Tone(990, 0.6)}, {Tone(1320, 0.6)}}).c_str(), 1);
+  host::HostSettings settings;
+  settings.bgmRepeat = 2;
+  {
+    auto layer = platform::CreateMultimediaLayer();
+    music::BlazemereBgm bgm(*layer, settings);
+    bgm.OpenCdAudio();
+    RunTimer(200ms, 4000ms, [&] { EXPECT_TRUE(bgm.WatchCdAudio()); });
+    bgm.CloseCdAudio();
+  }
+  int slices660 = 0, slices990 = 0, slicesOther = 0;
+  const auto runs = Runs(Heard(), {440, 660, 990, 1320});
+  SCOPED_TRACE(Describe(runs));
+  for (const auto& [tone, slices] : runs) {
+    if (tone == 660) slices660 += slices;
+    if (tone == 990) slices990 += slices;
+    if (tone == 440 || tone == 1320) slicesOther += slices;
+  }
+  EXPECT_GE(slices660 * kWindow, 1.5);
+  EXPECT_GE(slices660, 3 * slices990) << "track 3 is heard only until the next watch tick";
+  EXPECT_EQ(slicesOther, 0);
+}
+
+TEST_F(MusicPlayback, DataTracksAreNeverPlayed) {
+  setenv("BLAZEMERE_CDROM", MakeDiscImage(folder_, {{{}, 150}, {Tone(660, 0.8)}}).c_str(), 1);
+  auto layer = platform::CreateMultimediaLayer();
+  std::uint32_t code = 0;
+  Send(*layer, "open cdaudio");
+  Send(*layer, "set cdaudio time format tmsf");
+  Send(*layer, "play cdaudio from 01:00:00:00", &code);
+  EXPECT_NE(code, 0u);
+  std::string text;
+  EXPECT_TRUE(layer->GetErrorString(code, text, 256));
+  EXPECT_NE(text.find("data"), std::string::npos) << text;
+  Send(*layer, "play cdaudio", &code);  // from the disc's start: the data track is left out
+  EXPECT_EQ(code, 0u);
+  std::this_thread::sleep_for(400ms);
+  EXPECT_EQ(Send(*layer, "status cdaudio current track"), "2");
+  Send(*layer, "close cdaudio");
+}
+
+TEST_F(MusicPlayback, FailuresGiveCodesAndTextsAndStaySilent) {
+  const std::string garbage = folder_ + "/noise.mp3";
+  WriteTextFile(garbage, std::string(4000, 'x') + " not music at all");
+  const struct {
+    const char* name;
+    const char* cdrom;
+    std::vector<std::string> commands;  // the last one must fail
+  } rows[] = {
+      {"no drive or image", "/nowhere/disc.cue", {"open cdaudio"}},
+      {"missing file", nullptr, {"open \"/nowhere/x.mp3\" type MPEGVideo Alias MP3Play"}},
+      {"undecodable file", nullptr, {"open \"" + garbage + "\" type MPEGVideo Alias MP3Play"}},
+      {"position of a track the disc lacks", "", {"open cdaudio", "status cdaudio position track 9"}},
+  };
+  const std::string image = MakeDiscImage(folder_, {{Tone(440, 0.3)}});
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    if (row.cdrom) setenv("BLAZEMERE_CDROM", *row.cdrom ? row.cdrom : image.c_str(), 1);
+    auto layer = platform::CreateMultimediaLayer();
+    std::uint32_t code = 0;
+    for (const std::string& command : row.commands) Send(*layer, command, &code);
+    EXPECT_NE(code, 0u);
+    std::string text;
+    EXPECT_TRUE(layer->GetErrorString(code, text, 256));
+    EXPECT_FALSE(text.empty());
+  }
+  const Samples heard = ReadDiskAudio(output_);
+  EXPECT_TRUE(std::all_of(heard.begin(), heard.end(), [](std::int16_t s) { return s == 0; }));
+}
+
+TEST_F(MusicPlayback, OddCommandSequencesAnswerWithoutHarm) {
+  setenv("BLAZEMERE_CDROM", MakeDiscImage(folder_, {{Tone(440, 0.5)}, {Tone(660, 0.5)}}).c_str(), 1);
+  const std::string wav = folder_ + "/a.wav";
+  WriteWav(wav, Tone(440, 0.2));
+  const struct {
+    std::string command;
+    bool succeeds;
+  } steps[] = {
+      {"stop cdaudio", false},
+      {"open cdaudio", true},
+      {"open cdaudio", false},
+      {"open cdaudio alias second", false},
+      {"status cdaudio position track 0", false},
+      {"set cdaudio time format tmsf", true},
+      {"play cdaudio from 9", false},
+      {"play cdaudio from 2:00:00:74 to 1", false},
+      {"play cdaudio from Error:282", false},
+      {"PLAY CDAUDIO FROM 2 wait", true},
+      {"status cdaudio mode", true},
+      {"open \"" + wav + "\" type waveaudio alias Cd", true},
+      {"open \"" + wav + "\" type MPEGVideo alias cd", false},
+      {"play cd from 0", true},
+      {"play cd to 5", false},
+      {"close all", true},
+      {"close cdaudio", false},
+      {"status cd mode", false},
+  };
+  auto layer = platform::CreateMultimediaLayer();
+  for (const auto& step : steps) {
+    std::uint32_t code = 0;
+    Send(*layer, step.command, &code);
+    EXPECT_EQ(code == 0, step.succeeds) << step.command << " gave " << code;
+  }
+}
+
+// A drive that stops answering mid-read: the disc image's data turns into a
+// pipe nobody writes to, so the reader thread blocks in its read.
+TEST_F(MusicPlayback, ClosingDoesNotWaitForAStuckReader) {
+  const std::string cue = MakeDiscImage(folder_, {{Tone(440, 0.5)}, {Tone(660, 0.5)}});
+  setenv("BLAZEMERE_CDROM", cue.c_str(), 1);
+  auto layer = platform::CreateMultimediaLayer();
+  Send(*layer, "open cdaudio");
+  const std::string bin = folder_ + "/disc.bin";
+  ASSERT_EQ(unlink(bin.c_str()), 0);
+  ASSERT_EQ(mkfifo(bin.c_str(), 0600), 0);
+  std::uint32_t code = 1;
+  Send(*layer, "play cdaudio", &code);
+  EXPECT_EQ(code, 0u);
+  std::this_thread::sleep_for(300ms);
+  const auto start = std::chrono::steady_clock::now();
+  Send(*layer, "stop cdaudio");
+  Send(*layer, "close cdaudio");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 2s) << "closing waited for the stuck reader";
+  // Let the reader go so that it ends before the test does.
+  const int writer = open(bin.c_str(), O_WRONLY | O_NONBLOCK);
+  if (writer >= 0) close(writer);
+  std::this_thread::sleep_for(200ms);
+}
+
+TEST_F(MusicPlayback, WithoutASoundCardNothingPlaysAndNothingFails) {
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  host::HostSettings settings;
+  settings.bgmFile = folder_ + "/a.wav";
+  WriteWav(settings.bgmFile, Tone(440, 0.2));
+  auto layer = platform::CreateMultimediaLayer();
+  EXPECT_EQ(layer->WaveOutDeviceCount(), 0);
+  EXPECT_FALSE(layer->PlaySound(settings.bgmFile.c_str(), platform::kSndAsync | platform::kSndLoop));
+  std::uint32_t code = 0;
+  Send(*layer, "open \"" + settings.bgmFile + "\" type MPEGVideo Alias MP3Play", &code);
+  EXPECT_NE(code, 0u);
+  music::BlazemereBgm bgm(*layer, settings);
+  bgm.StartWav();
+  bgm.StopWav();
+}
+
+}  // namespace
+}  // namespace blazemere::testing
