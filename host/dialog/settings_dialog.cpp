@@ -1,0 +1,52 @@
+// RunSettingsDialog: the settings dialog from loading to closing.
+#include "host/dialog/settings_dialog.h"
+
+#include <FL/Fl.H>
+#include <FL/x.H>
+
+#include <memory>
+
+#include "host/dialog/link_cursors.h"
+#include "host/dialog/settings_dialog_window.h"
+#include "platform/process/process_start.h"
+
+namespace blazemere::dialog {
+namespace {
+
+// Where the pointer is when the dialog loads: the zoom's start and end point;
+// (0, 0) when the pointer cannot be found.
+void RememberZoomPoint(Display* display, host::HostContext& context) {
+  Window root = 0;
+  Window child = 0;
+  int rootX = 0;
+  int rootY = 0;
+  int windowX = 0;
+  int windowY = 0;
+  unsigned int buttons = 0;
+  const bool found = XQueryPointer(display, DefaultRootWindow(display), &root, &child, &rootX, &rootY, &windowX,
+                                   &windowY, &buttons) == True;
+  context.zoomPointX = found ? static_cast<std::int16_t>(rootX) : 0;
+  context.zoomPointY = found ? static_cast<std::int16_t>(rootY) : 0;
+}
+
+}  // namespace
+
+void RunSettingsDialog(host::HostContext& context) {
+  // Without a display there is nothing to show; FLTK itself would end the
+  // process with a message instead.
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) return;
+  fl_open_display(display);
+  LinkCursors cursors(fl_display);
+  auto window = std::make_unique<SettingsDialogWindow>(context, cursors);
+  window->Load();
+  RememberZoomPoint(fl_display, context);
+  window->show();
+  window->PlayOpeningZoom();
+  while (window->shown()) Fl::wait();
+  for (const int handler : window->linkHandlers()) platform::HasProgramEnded(handler);
+  window.reset();
+  Fl::flush();
+}
+
+}  // namespace blazemere::dialog

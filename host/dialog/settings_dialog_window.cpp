@@ -1,0 +1,264 @@
+// The settings dialog window: see settings_dialog_window.h.
+#include "host/dialog/settings_dialog_window.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Input_Choice.H>
+#include <FL/fl_draw.H>
+#include <FL/x.H>
+
+#include "host/controls/command_button_widget.h"
+#include "host/controls/stored_properties.h"
+#include "host/dialog/dialog_background.h"
+#include "host/dialog/dialog_layout.h"
+#include "host/dialog/link_label.h"
+#include "host/dialog/music_panel.h"
+#include "host/dialog/path_label.h"
+#include "host/dialog/press_box.h"
+#include "host/dialog/transparent_label.h"
+#include "host/dialog/window_frame_hints.h"
+#include "host/resources/dialog/dialog_art.h"
+#include "host/settings_file.h"
+#include "host/window_zoom.h"
+#include "platform/dialogs/file_open_dialog.h"
+#include "platform/dialogs/japanese_ui_font.h"
+#include "platform/shell/shell_open.h"
+
+namespace blazemere::dialog {
+namespace {
+
+constexpr const char* kTitle = "<Blazemere>";
+constexpr const char* kCreditLine = "Blazemere fire screen saver  Ver.1.0.0";
+constexpr const char* kProjectAddress = "https://blazemere.example.org/";
+constexpr std::array<const char*, kMusicKindCount> kOptionCaptions = {"なし", "音楽CD", "MP3、WAV"};
+constexpr int kRepeatBoxFontSize = 12;
+
+// The form's font, which every Command button takes as its container font.
+const controls::CaptionFont kFormFont{};
+
+// The stored values of a placed Command button, as the form keeps them:
+// its size in hundredths of a millimetre, caption and font.
+controls::StoredProperties ButtonStoredProperties(int extentX, int extentY, const char* caption) {
+  controls::StoredProperties stored;
+  stored.Set("_extentx", std::int64_t{extentX});
+  stored.Set("_extenty", std::int64_t{extentY});
+  stored.Set("caption", std::string(caption));
+  stored.Set("font", kFormFont);
+  return stored;
+}
+
+controls::CommandButtonWidget* PlaceButton(const layout::Box& box, int extentX, int extentY, const char* caption) {
+  auto* button = new controls::CommandButtonWidget(box.x, box.y, box.w, box.h);
+  button->LoadStoredProperties(ButtonStoredProperties(extentX, extentY, caption), kFormFont);
+  return button;
+}
+
+// A label sized to its text, in the dialog's font, on a transparent ground.
+TransparentLabel* PlaceLabel(int x, int y, int height, const char* text, Fl_Color colour) {
+  const Fl_Font font = platform::JapaneseUiFont();
+  fl_font(font, layout::kFontPixels);
+  auto* label = new TransparentLabel(x, y, static_cast<int>(fl_width(text)) + 1, height, text);
+  label->labelfont(font);
+  label->labelsize(layout::kFontPixels);
+  label->labelcolor(colour);
+  return label;
+}
+
+}  // namespace
+
+SettingsDialogWindow::SettingsDialogWindow(host::HostContext& context, const LinkCursors& cursors)
+    : Fl_Double_Window(layout::kClientWidth, layout::kClientHeight, kTitle),
+      context_(context),
+      model_(context.settings),
+      optionOff_(resources::OptionNotSelected().pixels, 12, 12, 3),
+      optionOn_(resources::OptionSelected().pixels, 12, 12, 3),
+      icon_(resources::WindowIcon().pixels, 32, 32, 4) {
+  color(fl_rgb_color(192, 192, 192));
+  BuildPanel();
+  BuildBottom(cursors);
+  end();
+  size_range(layout::kClientWidth, layout::kClientHeight, layout::kClientWidth, layout::kClientHeight);
+  set_modal();
+  icon(&icon_);
+  callback(&SettingsDialogWindow::OnCloseRequest, this);
+}
+
+SettingsDialogWindow::~SettingsDialogWindow() = default;
+
+// Child order is focus order: the repeat box, then the file button here,
+// then the set and cancel buttons in BuildBottom.
+void SettingsDialogWindow::BuildPanel() {
+  const layout::Box p = layout::kPanel;
+  auto* panel = new MusicPanel(p.x, p.y, p.w, p.h);
+  const Fl_Font font = platform::JapaneseUiFont();
+
+  auto* header = new TransparentLabel(p.x + layout::kHeaderLabel.x, p.y + layout::kHeaderLabel.y,
+                                      layout::kHeaderLabel.w, layout::kHeaderLabel.h, "BGM");
+  header->labelfont(font);
+  header->labelsize(layout::kFontPixels);
+  header->CentreText(true);
+
+  for (int kind = 0; kind < kMusicKindCount; ++kind) {
+    const layout::Box picture = layout::kOptionPicture[kind];
+    const layout::Box caption = layout::kOptionCaption[kind];
+    auto* optionPicture = new PressBox(p.x + picture.x, p.y + picture.y, picture.w, picture.h);
+    optionPicture->image(&optionOff_);
+    optionPicture->OnPress([this, kind] { SelectMusicKind(kind); });
+    optionPictures_[static_cast<std::size_t>(kind)] = optionPicture;
+
+    fl_font(font, layout::kFontPixels);
+    const char* text = kOptionCaptions[static_cast<std::size_t>(kind)];
+    auto* optionCaption =
+        new PressBox(p.x + caption.x, p.y + caption.y, static_cast<int>(fl_width(text)) + 1, caption.h, text);
+    optionCaption->labelfont(font);
+    optionCaption->labelsize(layout::kFontPixels);
+    optionCaption->OnPress([this, kind] { SelectMusicKind(kind); });
+    optionCaptions_[static_cast<std::size_t>(kind)] = optionCaption;
+  }
+
+  const layout::Box repeat = layout::kRepeatBox;
+  repeatBox_ = new Fl_Input_Choice(p.x + repeat.x, p.y + repeat.y, repeat.w, repeat.h);
+  repeatBox_->textfont(font);
+  repeatBox_->textsize(kRepeatBoxFontSize);
+  repeatBox_->input()->textfont(font);
+  repeatBox_->input()->textsize(kRepeatBoxFontSize);
+  PlaceLabel(p.x + layout::kRepeatLabel.x, p.y + layout::kRepeatLabel.y, layout::kRepeatLabel.h, "曲目をﾘﾋﾟｰﾄ",
+             FL_BLACK);
+
+  const layout::Box file = layout::kFileButton;
+  fileButton_ = PlaceButton({p.x + file.x, p.y + file.y, file.w, file.h}, 1085, 661, "...");
+  fileButton_->OnClick([this] { ChooseFile(); });
+
+  const layout::Box path = layout::kPathLabel;
+  pathLabel_ = new PathLabel(p.x + path.x, p.y + path.y, path.w, path.h);
+  pathLabel_->labelfont(font);
+  pathLabel_->labelsize(layout::kFontPixels);
+  pathLabel_->labelcolor(FL_BLACK);
+  panel->end();
+}
+
+void SettingsDialogWindow::BuildBottom(const LinkCursors& cursors) {
+  PlaceLabel(layout::kCreditLine.x, layout::kCreditLine.y, layout::kCreditLine.h, kCreditLine, FL_WHITE);
+
+  const Fl_Font font = platform::JapaneseUiFont();
+  fl_font(font, layout::kFontPixels);
+  link_ = new LinkLabel(layout::kLinkLabel.x, layout::kLinkLabel.y, static_cast<int>(fl_width(kProjectAddress)) + 1,
+                        layout::kLinkLabel.h, kProjectAddress, cursors);
+  link_->labelfont(font);
+  link_->labelsize(layout::kFontPixels);
+  link_->labelcolor(FL_WHITE);
+  link_->OnClick([this] { OpenLink(); });
+
+  setButton_ = PlaceButton(layout::kSetButton, 2143, 661, "設定");
+  setButton_->OnClick([this] { Save(); });
+  cancelButton_ = PlaceButton(layout::kCancelButton, 2143, 661, "ｷｬﾝｾﾙ");
+  cancelButton_->OnClick([this] { Close(); });
+}
+
+void SettingsDialogWindow::Load() {
+  PlaceOnScreen();
+  InitCommandButtons();
+  ShowLook();
+  repeatBox_->value(model_.InitialRepeatText().c_str());
+  for (const std::string& entry : RepeatBoxEntries()) repeatBox_->menubutton()->add(entry.c_str());
+  pathLabel_->SetPath(model_.FileLabel());
+}
+
+// Centred across the screen, the gap above half the gap below. The frame a
+// window manager adds is not known before the window is shown, so the
+// client area stands for the outer size.
+void SettingsDialogWindow::PlaceOnScreen() {
+  const int screenWidth = DisplayWidth(fl_display, fl_screen);
+  const int screenHeight = DisplayHeight(fl_display, fl_screen);
+  position((screenWidth - w()) / 2, (screenHeight - h()) / 3);
+}
+
+// Every Command button of the dialog, in the dialog's control order.
+void SettingsDialogWindow::InitCommandButtons() {
+  std::vector<Fl_Group*> groups{this};
+  while (!groups.empty()) {
+    Fl_Group* group = groups.back();
+    groups.pop_back();
+    for (int index = 0; index < group->children(); ++index) {
+      Fl_Widget* child = group->child(index);
+      if (auto* button = dynamic_cast<controls::CommandButtonWidget*>(child)) {
+        button->Initialize();
+      } else if (Fl_Group* inner = child->as_group(); inner != nullptr && child->as_window() == nullptr) {
+        groups.push_back(inner);
+      }
+    }
+  }
+}
+
+void SettingsDialogWindow::ShowLook() {
+  const OptionLook look = model_.Look();
+  for (std::size_t kind = 0; kind < optionPictures_.size(); ++kind)
+    optionPictures_[kind]->image(look.selected[kind] ? &optionOn_ : &optionOff_);
+  if (look.repeatBoxEnabled) repeatBox_->activate();
+  else repeatBox_->deactivate();
+  fileButton_->SetEnabled(look.fileButtonEnabled);
+  redraw();
+}
+
+void SettingsDialogWindow::SelectMusicKind(int kind) {
+  model_.SelectMusicKind(static_cast<std::int16_t>(kind));
+  fileButton_->SetEnabled(false);
+  repeatBox_->deactivate();
+  ShowLook();
+}
+
+void SettingsDialogWindow::ChooseFile() {
+  const std::optional<std::string> chosen =
+      platform::ChooseFileToOpen({"ﾌｧｲﾙを開く", "BGMﾌｧｲﾙ (MP3 WAV)", "*.MP3;*.WAV", model_.ChooserFolder()});
+  if (!chosen) return;
+  model_.ChooseFile(*chosen);
+  pathLabel_->SetPath(model_.FileLabel());
+}
+
+void SettingsDialogWindow::Save() {
+  const std::string file = host::SettingsFilePath(context_.hostFolder);
+  model_.Save(repeatBox_->value(), [&file](const std::string& section, const std::string& key,
+                                           const std::string& value) {
+    host::WriteIniString(section, key, value, file);
+  });
+  Close();
+}
+
+void SettingsDialogWindow::OpenLink() {
+  link_->WithHourglass([this] {
+    const pid_t handler = platform::OpenWithDefaultHandler(link_->label());
+    if (handler > 0) linkHandlers_.push_back(handler);
+  });
+}
+
+void SettingsDialogWindow::PlayOpeningZoom() {
+  AskForFixedDialogFrame(fl_display, fl_xid(this));
+  host::ZoomOpen(fl_display, fl_xid(this), context_);
+}
+
+// Form_Unload: every way of closing ends here, and the zoom runs back to the
+// point saved at load, not to where the pointer is now.
+void SettingsDialogWindow::Close() {
+  if (closing_) return;
+  closing_ = true;
+  if (shown()) host::ZoomClose(fl_display, fl_xid(this), context_);
+  hide();
+}
+
+void SettingsDialogWindow::OnCloseRequest(Fl_Widget*, void* self) {
+  // Escape closes an FLTK window by default; the dialog has no cancel key.
+  if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
+  static_cast<SettingsDialogWindow*>(self)->Close();
+}
+
+void SettingsDialogWindow::draw() {
+  if ((damage() & ~FL_DAMAGE_CHILD) != 0) {
+    for (int y = 0; y <= h(); ++y) {
+      const Rgb row = GradientRowColour(y, h());
+      fl_color(row.red, row.green, row.blue);
+      fl_xyline(0, y, w());
+    }
+  }
+  draw_children();
+}
+
+}  // namespace blazemere::dialog

@@ -1,0 +1,42 @@
+// The settings dialog's built-in pictures, drawn at build time by
+// dialog_art_generator.cpp: the panel's strip texture, the two option
+// pictures, the link's pointing-hand cursor and the host's window icon.
+#pragma once
+
+#include <cstdint>
+
+namespace blazemere::resources {
+
+// R, G, B per pixel, top row first, no row padding.
+struct RgbPicture {
+  int width;
+  int height;
+  const std::uint8_t* pixels;
+};
+
+// R, G, B, A per pixel, top row first.
+struct RgbaPicture {
+  int width;
+  int height;
+  const std::uint8_t* pixels;
+};
+
+// Two-colour cursor in X bitmap layout (rows of (width + 7) / 8 bytes, the
+// lowest bit the leftmost pixel): `shape` 1 draws black, 0 white, wherever
+// `mask` is 1; elsewhere the cursor is transparent.
+struct CursorBitmap {
+  int width;
+  int height;
+  int hotX;
+  int hotY;
+  const std::uint8_t* shape;
+  const std::uint8_t* mask;
+};
+
+RgbPicture PanelStrip();         // 556 x 20, light grey with faint horizontal streaks
+RgbPicture OptionNotSelected();  // 12 x 12, white square in a grey frame
+RgbPicture OptionSelected();     // 12 x 12, the same square filled with blue
+CursorBitmap HandCursor();       // 32 x 32, pointing hand, hot spot on the finger tip
+RgbaPicture WindowIcon();        // 32 x 32 flame, transparent around it
+
+}  // namespace blazemere::resources

@@ -1,0 +1,22 @@
+// GetOpenFileName on FLTK: a modal chooser for one file to open, with one
+// file-type filter, starting in a given folder, proposing no name and
+// accepting a name that does not exist.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace blazemere::platform {
+
+struct OpenFileRequest {
+  std::string title;           // window title
+  std::string filterName;      // the one entry of the file-type list
+  std::string filterPatterns;  // Windows form, e.g. "*.MP3;*.WAV"; matched without regard to case
+  std::string initialFolder;   // where the list starts; the current folder if empty or missing
+};
+
+// The chosen file's full path, or nothing when the user cancelled or closed
+// the chooser. Runs its own modal loop; returns once the chooser is gone.
+std::optional<std::string> ChooseFileToOpen(const OpenFileRequest& request);
+
+}  // namespace blazemere::platform
