@@ -10,7 +10,7 @@ namespace blazemere::host {
 bool FileExists(const std::string& path);
 
 // Everything before the last ":", "\" or "/", without that separator unless
-// it is ":"; empty when there is none.
+// it is ":"; empty when there is none; "/" for a file straight under "/".
 std::string FolderOf(const std::string& path);
 
 }  // namespace blazemere::host

@@ -2,11 +2,27 @@
 // value, and turning the file into the host-wide settings at start-up.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "host/host_context.h"
 
 namespace blazemere::host {
+
+// The file's one section and its three keys.
+inline constexpr const char* kSettingsSection = "Section";
+inline constexpr const char* kKeyBgmMode = "BGM区分";
+inline constexpr const char* kKeyBgmRepeat = "BGMﾘﾋﾟｰﾄ";
+inline constexpr const char* kKeyBgmFile = "BGMﾌｧｲﾙ";
+
+// A stored number with its sign position: " 2" for 2, "-1" for -1.
+std::string FormatStoredNumber(int value);
+
+// The whole part (towards minus infinity) of the number that `text` holds,
+// blanks around it ignored; nullopt for text that is no number or a number
+// outside the signed 16-bit range.
+std::optional<std::int16_t> ParseStoredNumber(const std::string& text);
 
 // host folder + "/Blazemere.ini": the name callers pass to the two routines
 // below. Where the host folder cannot be written, the routines redirect to a

@@ -7,9 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 
-# What a saver run starts (the renderer on its own, after writing the palette
-# image that a saver run would write first).
-saver_command=(bash -c 'build/bin/write-palette-ramp >/dev/null && exec build/bin/Blazemere.dll')
+# A saver run as the desktop starts it: the host writes the palette image,
+# starts the renderer and ends once the renderer has gone.
+saver_command=(build/bin/Blazemere.scr /s)
 
 # On the private display: burn, take a picture, end the saver with Escape.
 run_headless() {

@@ -1,0 +1,24 @@
+// The screen-saver command line as Windows passes it ("/s", "/c:1234",
+// "/p 1234", nothing): the mode letter and the preview window handle.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace blazemere::host {
+
+// argv[1...] joined by single blanks, the way Windows hands the text over.
+std::string JoinCommandLine(const std::vector<std::string>& arguments);
+
+// The second character upper-cased (ASCII); empty for a shorter line. The
+// first character ("/" or "-") is never looked at.
+std::string ModeLetterOf(const std::string& commandLine);
+
+// The decimal number that starts at the fourth character: blanks skipped,
+// ending at the first character that cannot belong to it, a fraction
+// rounded half to even. 0 when there is no number or it does not fit a
+// 32-bit window id (a negative one included).
+std::uint32_t PreviewHandleOf(const std::string& commandLine);
+
+}  // namespace blazemere::host

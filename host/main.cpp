@@ -1,0 +1,16 @@
+// Blazemere.scr: the screen-saver host. Started as Windows starts a screen
+// saver: "/s" runs it, "/c" shows the settings, "/p <window id>" previews.
+#include <string>
+#include <vector>
+
+#include "host/command_line.h"
+#include "host/host_context.h"
+#include "host/start_up.h"
+#include "platform/paths/executable_folder.h"
+
+int main(int argc, char** argv) {
+  blazemere::host::HostContext context;
+  context.hostFolder = blazemere::platform::ExecutableFolder();
+  context.commandLine = blazemere::host::JoinCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  return blazemere::host::Main(context);
+}

@@ -1,0 +1,13 @@
+// What the preview window shows, as one picture of the window's size: the
+// grid panel from the top-left corner on black, and over it the fire still
+// stretched to the whole window (pixel for pixel at its own 152 x 112).
+#pragma once
+
+#include "platform/image/jpeg_decode.h"
+
+namespace blazemere::host {
+
+platform::RgbPicture ComposePreview(const platform::RgbPicture& still, const platform::RgbPicture& grid,
+                                    int width, int height);
+
+}  // namespace blazemere::host

@@ -1,0 +1,22 @@
+// Replacing a file so that readers see the old or the new content, never a
+// half-written one, even if we crash or the power fails mid-write.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace blazemere::platform {
+
+// The whole file, or nullopt when it is missing, unreadable, not a regular
+// file or larger than `limit` bytes.
+std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t limit);
+
+// Writes to a temporary file beside `path`, flushes it to disk and renames it
+// over `path`, keeping the old file's permissions. False, with `path`
+// untouched, on any failure.
+bool ReplaceFileAtomically(const std::string& path, const std::string& bytes);
+
+// mkdir -p; true when the folder exists afterwards.
+bool CreateFolders(const std::string& folder);
+
+}  // namespace blazemere::platform

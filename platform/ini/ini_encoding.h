@@ -1,0 +1,28 @@
+// Text encodings of a settings file: our own files are UTF-8, files copied
+// from a Windows machine are Shift_JIS (code page 932). Lines are parsed as
+// UTF-8 and only the lines we change are converted back.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace blazemere::platform {
+
+enum class IniEncoding { kUtf8, kCp932 };
+
+bool IsValidUtf8(std::string_view bytes);
+
+// UTF-8 when the bytes are valid UTF-8, otherwise code page 932.
+IniEncoding DetectIniEncoding(std::string_view bytes);
+
+// Converts between the file's encoding and UTF-8; nullopt when a character
+// has no counterpart (never a silently damaged text).
+std::optional<std::string> DecodeToUtf8(std::string_view bytes, IniEncoding encoding);
+std::optional<std::string> EncodeFromUtf8(std::string_view utf8, IniEncoding encoding);
+
+// The longest prefix of at most `limit` bytes that does not end inside a
+// UTF-8 sequence.
+std::string_view CutUtf8(std::string_view text, std::size_t limit);
+
+}  // namespace blazemere::platform

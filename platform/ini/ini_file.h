@@ -1,0 +1,42 @@
+// GetPrivateProfileString / WritePrivateProfileString for Linux: one value
+// read from or written to an INI file on disk. Writes replace the file
+// atomically. A file in a folder the user cannot write (an installed copy)
+// is redirected to a per-user copy, as Windows does for old programs in
+// protected folders.
+#pragma once
+
+#include <string>
+
+namespace blazemere::platform {
+
+// Reads never return more than this many bytes (a cut never splits a UTF-8
+// character, so a cut value can be a few bytes shorter).
+inline constexpr std::size_t kProfileValueLimit = 255;
+
+// The value of key in section, or empty text when file, section or key is
+// missing or unreadable.
+std::string ReadProfileString(const std::string& section, const std::string& key, const std::string& file);
+
+// False when nothing was written; the file on disk is then unchanged.
+bool WriteProfileString(const std::string& section, const std::string& key, const std::string& value,
+                        const std::string& file);
+
+// Where reads and writes of `file` go.
+struct ProfilePaths {
+  std::string readFrom;  // the file whose content is read (and that a first write starts from)
+  std::string writeTo;
+};
+
+// Pure choice: the file itself while its folder is writable; otherwise the
+// per-user copy for writes, and for reads while that copy exists.
+ProfilePaths ChooseProfilePaths(const std::string& file, bool fileWritable, const std::string& perUserFile,
+                                bool perUserExists);
+
+// $XDG_CONFIG_HOME/blazemere/<name of file> (absolute XDG_CONFIG_HOME only),
+// else $HOME/.config/blazemere/<name>; empty when neither is known.
+std::string PerUserProfilePath(const std::string& file, const char* xdgConfigHome, const char* home);
+
+// The same choice made against the real file system and environment.
+ProfilePaths ResolveProfilePaths(const std::string& file);
+
+}  // namespace blazemere::platform
