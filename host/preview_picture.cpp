@@ -7,25 +7,21 @@ namespace blazemere::host {
 
 namespace {
 
-void CopyPixel(const platform::RgbPicture& from, int fx, int fy, platform::RgbPicture& to, int tx, int ty) {
+void CopyPixel(const RgbImage& from, int fx, int fy, RgbImage& to, int tx, int ty) {
   const auto source = from.pixels.begin() + (static_cast<std::ptrdiff_t>(fy) * from.width + fx) * 3;
   std::copy(source, source + 3, to.pixels.begin() + (static_cast<std::ptrdiff_t>(ty) * to.width + tx) * 3);
 }
 
-bool Usable(const platform::RgbPicture& picture) {
+bool Usable(const RgbImage& picture) {
   return picture.width > 0 && picture.height > 0 &&
          picture.pixels.size() == static_cast<std::size_t>(picture.width) * picture.height * 3;
 }
 
 }  // namespace
 
-platform::RgbPicture ComposePreview(const platform::RgbPicture& still, const platform::RgbPicture& grid,
-                                    int width, int height) {
-  platform::RgbPicture out;
-  if (width <= 0 || height <= 0) return out;
-  out.width = width;
-  out.height = height;
-  out.pixels.assign(static_cast<std::size_t>(width) * height * 3, 0);
+RgbImage ComposePreview(const RgbImage& still, const RgbImage& grid, int width, int height) {
+  if (width <= 0 || height <= 0) return {};
+  RgbImage out(width, height);  // black
   if (Usable(grid)) {
     for (int y = 0; y < std::min(height, grid.height); ++y) {
       for (int x = 0; x < std::min(width, grid.width); ++x) CopyPixel(grid, x, y, out, x, y);

@@ -3,11 +3,10 @@
 // stretched to the whole window (pixel for pixel at its own 152 x 112).
 #pragma once
 
-#include "platform/image/jpeg_decode.h"
+#include "platform/image/rgb_image.h"
 
 namespace blazemere::host {
 
-platform::RgbPicture ComposePreview(const platform::RgbPicture& still, const platform::RgbPicture& grid,
-                                    int width, int height);
+RgbImage ComposePreview(const RgbImage& still, const RgbImage& grid, int width, int height);
 
 }  // namespace blazemere::host

@@ -14,10 +14,9 @@ void RunPreview(Display* display, std::uint32_t parentHandle) {
   // A handle naming no window would leave an unseen preview nobody destroys.
   if (display == nullptr || parentHandle == 0 || !platform::WindowSize(display, parentHandle, width, height)) return;
 
-  const platform::RgbPicture still =
-      platform::DecodeJpeg(resources::PreviewStillJpeg()).value_or(platform::RgbPicture{});
-  const platform::RgbPicture grid = platform::DecodeJpeg(resources::PreviewGridJpeg()).value_or(platform::RgbPicture{});
-  const platform::RgbPicture picture = ComposePreview(still, grid, width, height);
+  const RgbImage still = platform::DecodeJpeg(resources::PreviewStillJpeg()).value_or(RgbImage{});
+  const RgbImage grid = platform::DecodeJpeg(resources::PreviewGridJpeg()).value_or(RgbImage{});
+  const RgbImage picture = ComposePreview(still, grid, width, height);
 
   platform::X11PictureWindow window(display, parentHandle, width, height, kPreviewWindowTitle, picture.pixels);
   window.RunUntilDestroyed();

@@ -50,10 +50,6 @@ std::int16_t StoredNumberOr(const std::string& text, std::int16_t fallback) {
 
 }  // namespace
 
-std::string FormatStoredNumber(int value) {
-  return value < 0 ? std::to_string(value) : " " + std::to_string(value);
-}
-
 std::optional<std::int16_t> ParseStoredNumber(const std::string& text) {
   std::string_view number = TrimBlanks(text);
   if (!LooksNumeric(number)) return std::nullopt;

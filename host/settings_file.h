@@ -16,9 +16,6 @@ inline constexpr const char* kKeyBgmMode = "BGM区分";
 inline constexpr const char* kKeyBgmRepeat = "BGMﾘﾋﾟｰﾄ";
 inline constexpr const char* kKeyBgmFile = "BGMﾌｧｲﾙ";
 
-// A stored number with its sign position: " 2" for 2, "-1" for -1.
-std::string FormatStoredNumber(int value);
-
 // The whole part (towards minus infinity) of the number that `text` holds,
 // blanks around it ignored; nullopt for text that is no number or a number
 // outside the signed 16-bit range.

@@ -2,7 +2,7 @@
 // each, drawn at build time by host/resources/button's generator.
 #pragma once
 
-#include "host/controls/rgb_image.h"
+#include "platform/image/rgb_image.h"
 
 namespace blazemere::controls {
 

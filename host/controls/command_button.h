@@ -12,9 +12,9 @@
 
 #include "host/controls/button_pictures.h"
 #include "host/controls/caption_font.h"
-#include "host/controls/rgb_image.h"
 #include "host/controls/skin_painter.h"
 #include "host/controls/stored_properties.h"
+#include "platform/image/rgb_image.h"
 
 namespace blazemere::controls {
 

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <utility>
 
+#include "platform/dialogs/japanese_ui_font.h"
 #include "platform/x11/x11_pointer_window.h"
 
 namespace blazemere::controls {
@@ -20,19 +21,10 @@ constexpr double kHoverPollSeconds = 0.1;
 constexpr Fl_Color kEngravedLight = 0xFFFFFF00;
 constexpr Fl_Color kEngravedShadow = 0xACA89900;
 
-// The caption's typeface has its own four slots in FLTK's font table (plain,
-// bold, italic, both); the first letter of each name is FLTK's style letter,
-// hence the leading blank of the plain face.
+// Whatever face the caption font names, the caption is drawn in the host's
+// Japanese UI face, in its bold and italic slots as the font asks.
 Fl_Font CaptionTypeface(const CaptionFont& font) {
-  static const Fl_Font base = [] {
-    const Fl_Font slot = static_cast<Fl_Font>(FL_FREE_FONT + 24);
-    Fl::set_font(slot, " IPAPGothic");
-    Fl::set_font(slot + FL_BOLD, "BIPAPGothic");
-    Fl::set_font(slot + FL_ITALIC, "IIPAPGothic");
-    Fl::set_font(slot + FL_BOLD + FL_ITALIC, "PIPAPGothic");
-    return slot;
-  }();
-  return base + (font.weight >= 700 ? FL_BOLD : 0) + (font.italic ? FL_ITALIC : 0);
+  return platform::JapaneseUiFont() + (font.weight >= 700 ? FL_BOLD : 0) + (font.italic ? FL_ITALIC : 0);
 }
 
 int CaptionPixelSize(const CaptionFont& font) {

@@ -11,7 +11,7 @@
 
 namespace {
 
-using blazemere::controls::RgbImage;
+using blazemere::RgbImage;
 using blazemere::controls::StatePicture;
 
 constexpr int kButtonWidth = 81;

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "host/controls/rgb_image.h"
+#include "platform/image/rgb_image.h"
 
 namespace blazemere::controls {
 

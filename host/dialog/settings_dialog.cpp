@@ -9,6 +9,7 @@
 #include "host/dialog/link_cursors.h"
 #include "host/dialog/settings_dialog_window.h"
 #include "platform/process/process_start.h"
+#include "platform/x11/x11_pointer_window.h"
 
 namespace blazemere::dialog {
 namespace {
@@ -16,17 +17,9 @@ namespace {
 // Where the pointer is when the dialog loads: the zoom's start and end point;
 // (0, 0) when the pointer cannot be found.
 void RememberZoomPoint(Display* display, host::HostContext& context) {
-  Window root = 0;
-  Window child = 0;
-  int rootX = 0;
-  int rootY = 0;
-  int windowX = 0;
-  int windowY = 0;
-  unsigned int buttons = 0;
-  const bool found = XQueryPointer(display, DefaultRootWindow(display), &root, &child, &rootX, &rootY, &windowX,
-                                   &windowY, &buttons) == True;
-  context.zoomPointX = found ? static_cast<std::int16_t>(rootX) : 0;
-  context.zoomPointY = found ? static_cast<std::int16_t>(rootY) : 0;
+  const platform::ScreenPoint point = platform::GetCursorPos(display).value_or(platform::ScreenPoint{});
+  context.zoomPointX = static_cast<std::int16_t>(point.x);
+  context.zoomPointY = static_cast<std::int16_t>(point.y);
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ void IgnoreMessage(j_common_ptr) {}
 // Everything that must survive the longjmp lives outside the function that
 // calls setjmp, so no local object is skipped or clobbered.
 bool DecodeInto(jpeg_decompress_struct& info, ErrorManager& errors, std::span<const std::uint8_t> data,
-                RgbPicture& picture) {
+                RgbImage& picture) {
   if (setjmp(errors.jump) != 0) return false;
   jpeg_mem_src(&info, data.data(), static_cast<unsigned long>(data.size()));
   if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) return false;
@@ -51,7 +51,7 @@ bool DecodeInto(jpeg_decompress_struct& info, ErrorManager& errors, std::span<co
 
 }  // namespace
 
-std::optional<RgbPicture> DecodeJpeg(std::span<const std::uint8_t> data) {
+std::optional<RgbImage> DecodeJpeg(std::span<const std::uint8_t> data) {
   if (data.empty()) return std::nullopt;
   jpeg_decompress_struct info{};
   ErrorManager errors{};
@@ -59,7 +59,7 @@ std::optional<RgbPicture> DecodeJpeg(std::span<const std::uint8_t> data) {
   errors.base.error_exit = JumpOnError;
   errors.base.output_message = IgnoreMessage;
   jpeg_create_decompress(&info);
-  RgbPicture picture;
+  RgbImage picture;
   const bool decoded = DecodeInto(info, errors, data, picture);
   jpeg_destroy_decompress(&info);
   if (!decoded) return std::nullopt;

@@ -4,21 +4,16 @@
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <vector>
+
+#include "platform/image/rgb_image.h"
 
 namespace blazemere::platform {
-
-struct RgbPicture {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint8_t> pixels;  // R, G, B per pixel, top row first
-};
 
 // Pictures larger than this on either side are refused, whatever the data
 // claims, so a damaged header cannot ask for a giant allocation.
 inline constexpr int kLargestJpegSide = 4096;
 
 // nullopt for data that is no complete JPEG picture; never exits.
-std::optional<RgbPicture> DecodeJpeg(std::span<const std::uint8_t> data);
+std::optional<RgbImage> DecodeJpeg(std::span<const std::uint8_t> data);
 
 }  // namespace blazemere::platform

@@ -11,13 +11,6 @@ namespace blazemere::platform {
 
 namespace {
 
-std::string FolderPart(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
-
 bool WriteAll(int fd, const std::string& bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
@@ -85,6 +78,13 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
   }
   SyncFolder(folder);
   return true;
+}
+
+std::string FolderPart(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
 }
 
 bool CreateFolders(const std::string& folder) {

@@ -16,6 +16,9 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t li
 // untouched, on any failure.
 bool ReplaceFileAtomically(const std::string& path, const std::string& bytes);
 
+// The folder holding `path`: "." for a bare name, "/" for a file in the root.
+std::string FolderPart(const std::string& path);
+
 // mkdir -p; true when the folder exists afterwards.
 bool CreateFolders(const std::string& folder);
 

@@ -16,13 +16,6 @@ namespace {
 // and is neither loaded nor rewritten.
 constexpr std::size_t kLargestProfile = 4 * 1024 * 1024;
 
-std::string FolderPart(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
-
 std::string NamePart(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);

@@ -13,16 +13,13 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/dialogs/japanese_ui_font.h"
 #include "platform/ui/message_box_stacking.h"
 
 namespace blazemere::platform {
 
 namespace {
 
-// The leading blank is FLTK's "no style" letter; the font has the Japanese
-// glyphs the host's texts need and FLTK does no glyph fallback.
-constexpr const char* kFontName = " IPAPGothic";
-constexpr Fl_Font kFont = FL_FREE_FONT;
 constexpr int kFontSize = 14;
 constexpr int kMargin = 16;
 constexpr int kIconSize = 32;
@@ -50,8 +47,8 @@ struct TextSize {
 };
 
 // Long texts (a long path) wrap at most of the screen's width.
-TextSize MeasureText(const std::string& text) {
-  fl_font(kFont, kFontSize);
+TextSize MeasureText(const std::string& text, Fl_Font font) {
+  fl_font(font, kFontSize);
   TextSize size;
   fl_measure(text.c_str(), size.width, size.height, 0);
   const int widest = std::max(kMinTextWidth, Fl::w() * 3 / 4);
@@ -73,7 +70,8 @@ class MessageWindow {
  public:
   MessageWindow(const std::string& caption, const std::string& text, MessageBoxIcon icon)
       : caption_(caption), text_(text) {
-    const TextSize textSize = MeasureText(text_);
+    const Fl_Font font = JapaneseUiFont();
+    const TextSize textSize = MeasureText(text_, font);
     const bool withIcon = icon != MessageBoxIcon::kNone;
     const int textLeft = kMargin + (withIcon ? kIconSize + kMargin : 0);
     const int bodyHeight = std::max(textSize.height, withIcon ? kIconSize : 0);
@@ -84,12 +82,12 @@ class MessageWindow {
     if (withIcon) AddErrorIcon(kMargin, kMargin + (bodyHeight - kIconSize) / 2);
     auto* label = new Fl_Box(textLeft, kMargin, textSize.width, bodyHeight);
     label->label(text_.c_str());
-    label->labelfont(kFont);
+    label->labelfont(font);
     label->labelsize(kFontSize);
     label->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
     button_ = new Fl_Return_Button((width - kButtonWidth) / 2, height - kMargin - kButtonHeight, kButtonWidth,
                                    kButtonHeight, "OK");
-    button_->labelfont(kFont);
+    button_->labelfont(font);
     button_->labelsize(kFontSize);
     button_->callback(CloseBox);
     window_->end();
@@ -135,7 +133,6 @@ void ShowMessageBox(const std::string& caption, const std::string& text, Message
     WriteToStandardError(caption, text);
     return;
   }
-  Fl::set_font(kFont, kFontName);
   MessageWindow box(caption, text, icon);
   box.RunModal();
 }

@@ -1,39 +1,17 @@
 // Stacking and focus of the message box, in plain Xlib on FLTK's connection.
+// X errors of these steps (a window that vanished meanwhile, a focus change
+// refused because the window is not viewable yet) are expected and harmless,
+// so each step runs with them silenced.
 #include "platform/ui/message_box_stacking.h"
 
 #include <FL/Fl.H>
 #include <X11/Xatom.h>
 
+#include "platform/x11/x11_error_silencer.h"
+
 namespace blazemere::platform {
 
 namespace {
-
-// X errors of the calls below (a window that vanished meanwhile, a focus
-// change refused because the window is not viewable yet) are expected and
-// harmless; FLTK's own handler would only print them.
-int ignoredXErrors = 0;
-int CountXError(Display*, XErrorEvent*) {
-  ++ignoredXErrors;
-  return 0;
-}
-
-class XErrorTrap {
- public:
-  explicit XErrorTrap(Display* display) : display_(display) {
-    XSync(display_, False);
-    previous_ = XSetErrorHandler(CountXError);
-  }
-  ~XErrorTrap() {
-    XSync(display_, False);
-    XSetErrorHandler(previous_);
-  }
-  XErrorTrap(const XErrorTrap&) = delete;
-  XErrorTrap& operator=(const XErrorTrap&) = delete;
-
- private:
-  Display* display_;
-  XErrorHandler previous_;
-};
 
 bool IsWindowViewable(Display* display, Window window) {
   XWindowAttributes attributes{};
@@ -70,7 +48,7 @@ Window FocusedWindow(Display* display) {
 }
 
 void AttachToOwner(Display* display, Window box, Window owner) {
-  const XErrorTrap trap(display);
+  const ScopedErrorSilencer silencer(display);
   if (owner != None) XSetTransientForHint(display, box, owner);
   AskToStayAbove(display, box);
 }
@@ -78,14 +56,14 @@ void AttachToOwner(Display* display, Window box, Window owner) {
 void RaiseAndFocus(Display* display, Window box) {
   constexpr int kWaitSteps = 200;  // 10 ms each: generous for a loaded machine
   for (int step = 0; step < kWaitSteps && !IsWindowViewable(display, box); ++step) Fl::wait(0.01);
-  const XErrorTrap trap(display);
+  const ScopedErrorSilencer silencer(display);
   XRaiseWindow(display, box);
   XSetInputFocus(display, box, RevertToPointerRoot, CurrentTime);
 }
 
 void RestoreFocus(Display* display, Window previous) {
   if (previous == None) return;
-  const XErrorTrap trap(display);
+  const ScopedErrorSilencer silencer(display);
   if (IsWindowViewable(display, previous)) XSetInputFocus(display, previous, RevertToPointerRoot, CurrentTime);
 }
 

@@ -6,31 +6,11 @@
 #include <optional>
 #include <vector>
 
+#include "platform/x11/x11_error_silencer.h"
+
 namespace blazemere::platform {
 
 namespace {
-
-// Windows can be destroyed by their owners while we walk the tree; such
-// errors are expected and must not end the caller.
-int IgnoreXError(Display*, XErrorEvent*) { return 0; }
-
-class ScopedErrorSilencer {
- public:
-  explicit ScopedErrorSilencer(Display* display) : display_(display) {
-    XSync(display_, False);
-    previous_ = XSetErrorHandler(IgnoreXError);
-  }
-  ~ScopedErrorSilencer() {
-    XSync(display_, False);
-    XSetErrorHandler(previous_);
-  }
-  ScopedErrorSilencer(const ScopedErrorSilencer&) = delete;
-  ScopedErrorSilencer& operator=(const ScopedErrorSilencer&) = delete;
-
- private:
-  Display* display_;
-  int (*previous_)(Display*, XErrorEvent*) = nullptr;
-};
 
 std::optional<std::string> ReadTextProperty(Display* display, Window window, Atom property, Atom type) {
   Atom actualType = None;
@@ -77,7 +57,8 @@ Window FindInSubtree(Display* display, Window root, const std::string& title, At
 
 Window FindWindowByTitle(Display* display, const std::string& title) {
   if (display == nullptr) return 0;
-  ScopedErrorSilencer silencer(display);
+  // Windows can be destroyed by their owners while we walk the tree.
+  const ScopedErrorSilencer silencer(display);
   const Atom netWmName = XInternAtom(display, "_NET_WM_NAME", False);
   const Atom utf8String = XInternAtom(display, "UTF8_STRING", False);
   for (int screen = 0; screen < ScreenCount(display); ++screen) {

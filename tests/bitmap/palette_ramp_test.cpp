@@ -1,4 +1,4 @@
-// The built-in ramp file: byte-exact against the values it is made of, read
+// The built-in ramp file: byte-exact against the picture it must hold, read
 // back through the renderer's reader, and written without leftovers.
 #include <gtest/gtest.h>
 
@@ -7,75 +7,50 @@
 
 #include "host/resources/palette/palette_ramp.h"
 #include "renderer/dib/dib_image_loader.h"
-#include "tests/bitmap/dib_test_files.h"
+#include "tests/support/bmp_builder.h"
 
 namespace blazemere::host {
 namespace {
 
-std::uint32_t Le32(const std::vector<std::uint8_t>& bytes, std::size_t at) {
-  return bytes[at] | (bytes[at + 1] << 8) | (bytes[at + 2] << 16) | (static_cast<std::uint32_t>(bytes[at + 3]) << 24);
-}
+using Bytes = std::vector<std::uint8_t>;
 
-TEST(PaletteRamp, HeadersAreExact) {
-  const std::vector<std::uint8_t> file = PaletteRampBmpFile();
-  ASSERT_EQ(file.size(), 3126u);
-  struct Field {
-    const char* name;
-    std::size_t offset;
-    std::uint32_t value;
-    int bytes;
-  };
-  const Field fields[] = {
-      {"magic", 0, 0x4D42, 2},      {"file size", 2, 3126, 4},   {"reserved", 6, 0, 4},
-      {"pixel offset", 10, 54, 4},  {"header size", 14, 40, 4},  {"width", 18, 32, 4},
-      {"height", 22, 32, 4},        {"planes", 26, 1, 2},        {"bit count", 28, 24, 2},
-      {"compression", 30, 0, 4},    {"image size", 34, 3072, 4}, {"x resolution", 38, 0, 4},
-      {"y resolution", 42, 0, 4},   {"colours used", 46, 0, 4},  {"colours important", 50, 0, 4},
-  };
-  for (const Field& field : fields) {
-    const std::uint32_t got = field.bytes == 2 ? (file[field.offset] | (file[field.offset + 1] << 8))
-                                               : Le32(file, field.offset);
-    EXPECT_EQ(got, field.value) << field.name;
+// The picture's pixels as stored: blue, green, red, bottom row first.
+Bytes RampPixels() {
+  const int evenGreen[32] = {242, 234, 226, 219, 211, 203, 195, 188, 180, 172, 164, 157, 149, 141, 133, 126,
+                             118, 110, 102, 95,  87,  79,  71,  64,  56,  48,  40,  32,  25,  17,  9,   1};
+  const int oddGreen[32] = {15,  22,  30,  38,  46,  53,  61,  69,  77,  84,  92,  100, 108, 115, 123, 131,
+                            139, 146, 154, 162, 170, 177, 185, 193, 201, 208, 216, 224, 232, 240, 247, 249};
+  const int topRgb[32][3] = {
+      {54, 80, 239},   {60, 85, 232},   {67, 91, 224},   {73, 97, 216},   {80, 103, 208},  {86, 108, 201},
+      {92, 114, 193},  {99, 120, 185},  {106, 125, 177}, {112, 131, 170}, {118, 136, 163}, {125, 142, 155},
+      {132, 148, 147}, {138, 153, 140}, {144, 159, 132}, {151, 165, 124}, {158, 170, 116}, {164, 176, 109},
+      {170, 181, 101}, {177, 187, 93},  {184, 193, 85},  {189, 198, 79},  {196, 204, 71},  {203, 210, 63},
+      {210, 216, 55},  {215, 221, 48},  {222, 226, 40},  {229, 232, 32},  {235, 238, 24},  {242, 244, 16},
+      {248, 249, 9},   {255, 249, 0}};
+  Bytes bits;
+  for (int row = 0; row < 32; ++row) {
+    for (int column = 0; column < 32; ++column) {
+      const int* top = topRgb[column];
+      const int green = row % 2 == 0 ? evenGreen[column] : oddGreen[column];
+      const int bgr[3] = {row == 31 ? top[2] : 0, row == 31 ? top[1] : green, row == 31 ? top[0] : 255};
+      for (const int value : bgr) bits.push_back(static_cast<std::uint8_t>(value));
+    }
   }
+  return bits;
 }
 
-// Pixel (row, column) as blue, green, red at its place in the file.
-std::array<std::uint8_t, 3> Bgr(const std::vector<std::uint8_t>& file, int row, int column) {
-  const std::size_t at = 54 + static_cast<std::size_t>(row * 96 + column * 3);
-  return {file[at], file[at + 1], file[at + 2]};
-}
+TEST(PaletteRamp, FileIsByteExactAndReadsBack) {
+  const Bytes file = PaletteRampBmpFile();
+  ASSERT_EQ(file.size(), 3126u);
+  const Bytes expected = testing::BuildBmp({.width = 32, .height = 32, .imageSize = 3072, .bits = RampPixels()});
+  for (std::size_t at = 0; at < file.size(); ++at) ASSERT_EQ(file[at], expected[at]) << "byte " << at;
 
-TEST(PaletteRamp, PixelsFollowTheRamp) {
-  const std::vector<std::uint8_t> file = PaletteRampBmpFile();
-  struct Probe {
-    int row;
-    int column;
-    std::array<std::uint8_t, 3> bgr;
-  };
-  const Probe probes[] = {
-      {0, 0, {0, 242, 255}},   {0, 31, {0, 1, 255}},     {30, 15, {0, 126, 255}}, {1, 0, {0, 15, 255}},
-      {29, 31, {0, 249, 255}}, {1, 17, {0, 146, 255}},   {31, 0, {239, 80, 54}},  {31, 21, {79, 198, 189}},
-      {31, 31, {0, 249, 255}}, {7, 31, {0, 249, 255}},
-  };
-  for (const Probe& probe : probes)
-    EXPECT_EQ(Bgr(file, probe.row, probe.column), probe.bgr) << "row " << probe.row << " column " << probe.column;
-  for (int row = 2; row < 31; ++row)
-    EXPECT_TRUE(std::equal(file.begin() + 54 + row * 96, file.begin() + 54 + (row + 1) * 96,
-                           file.begin() + 54 + (row % 2) * 96))
-        << "row " << row;
-}
-
-TEST(PaletteRamp, ReaderReadsItBack) {
-  const std::vector<std::uint8_t> file = PaletteRampBmpFile();
   const renderer::DibDecodeResult result = renderer::DecodeDib(file);
   ASSERT_NE(result.image, nullptr) << result.message;
   EXPECT_EQ(result.image->width, 32);
   EXPECT_EQ(result.image->height, 32);
-  const std::uint8_t* data = result.image->data;
-  EXPECT_EQ((std::array<std::uint8_t, 3>{data[0], data[1], data[2]}), (std::array<std::uint8_t, 3>{255, 242, 0}));
-  EXPECT_EQ((std::array<std::uint8_t, 3>{data[96], data[97], data[98]}), (std::array<std::uint8_t, 3>{255, 15, 0}));
-  EXPECT_EQ((std::array<std::uint8_t, 3>{data[765], data[766], data[767]}),
-            (std::array<std::uint8_t, 3>{255, 249, 0}));
+  EXPECT_EQ(Bytes(result.image->data, result.image->data + 3), (Bytes{255, 242, 0}));
+  EXPECT_EQ(Bytes(result.image->data + 96, result.image->data + 99), (Bytes{255, 15, 0}));
   renderer::FreePaletteImage(result.image);
 }
 
@@ -86,13 +61,13 @@ TEST(PaletteRamp, WriteReplacesTheOldFileAndLeavesNothingElse) {
   fs::create_directories(folder);
   const fs::path target = folder / "Blazemere.bmp";
   std::ofstream(target) << "an older, shorter file";
+  const auto files = [&folder] { return std::distance(fs::directory_iterator(folder), fs::directory_iterator()); };
 
   ASSERT_TRUE(WritePaletteRampFile(target.string()));
   EXPECT_EQ(testing::ReadFileBytes(target.string()), PaletteRampBmpFile());
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
-
+  EXPECT_EQ(files(), 1);
   EXPECT_FALSE(WritePaletteRampFile((folder / "missing" / "Blazemere.bmp").string()));
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+  EXPECT_EQ(files(), 1);
   fs::remove_all(folder);
 }
 

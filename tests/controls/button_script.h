@@ -14,17 +14,9 @@ inline std::string Describe(const Effects& effects) {
   std::string text;
   for (const Effect& effect : effects) {
     if (!text.empty()) text += " ";
-    switch (effect.kind) {
-      case Effect::Kind::kPaint:
-        text += std::string("Paint(") + StatePictureName(effect.picture) + ")";
-        break;
-      case Effect::Kind::kClick:
-        text += "Click";
-        break;
-      case Effect::Kind::kNotify:
-        text += "Notify(" + effect.property + ")";
-        break;
-    }
+    if (effect.kind == Effect::Kind::kPaint) text += std::string("Paint(") + StatePictureName(effect.picture) + ")";
+    if (effect.kind == Effect::Kind::kClick) text += "Click";
+    if (effect.kind == Effect::Kind::kNotify) text += "Notify(" + effect.property + ")";
   }
   return text;
 }

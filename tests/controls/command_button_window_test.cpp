@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 
 #include "host/controls/button_pictures.h"
 #include "host/controls/skin_painter.h"
+#include "tests/controls/fixture_layout.h"
 #include "tests/support/child_process.h"
 #include "tests/support/x_session.h"
 
@@ -20,22 +23,15 @@ using blazemere::testing::ChildProcess;
 using blazemere::testing::XDoTool;
 using blazemere::testing::XSession;
 
-constexpr auto kDeadline = 3s;  // hang guard for every wait
+using fixture::PlacementOf;
 
-struct Spot {
-  int x;
-  int y;
-  int width;
-  bool captioned;
-};
-
-// Where the fixture puts its buttons, relative to its window.
-Spot SpotOf(const std::string& name) {
-  if (name == "set") return {10, 10, 81, true};
-  if (name == "cancel") return {100, 10, 81, true};
-  if (name == "file") return {190, 10, 41, true};
-  if (name == "bare") return {10, 50, 81, false};
-  return {100, 50, 41, false};  // narrow
+// Polls until `done` holds; 3 s is only a hang guard.
+bool Eventually(const std::function<bool()>& done) {
+  for (const auto end = std::chrono::steady_clock::now() + 3s; std::chrono::steady_clock::now() < end;) {
+    if (done()) return true;
+    std::this_thread::sleep_for(20ms);
+  }
+  return false;
 }
 
 class CommandButtonWindows : public ::testing::Test {
@@ -45,69 +41,49 @@ class CommandButtonWindows : public ::testing::Test {
     XDoTool({"mousemove", "900", "900"});
     fixture_ = std::make_unique<ChildProcess>(blazemere::testing::BinDir() + "/command_button_fixture",
                                               std::vector<std::string>{});
-    ASSERT_TRUE(fixture_->started());
     form_ = session_.WaitForWindow("Command button fixture", 10s);
     ASSERT_NE(form_, 0u) << fixture_->StandardError();
     origin_ = session_.Geometry(form_);
-    ASSERT_TRUE(WaitForLook("bare", StatePicture::kNormal, false)) << "the fixture never drew its buttons";
   }
 
   void MoveTo(const std::string& name) {
-    const Spot s = SpotOf(name);
+    const fixture::Placement& s = PlacementOf(name);
     XDoTool({"mousemove", std::to_string(origin_.x + s.x + s.width / 2), std::to_string(origin_.y + s.y + 12)});
   }
-  void MoveToEmptyForm() {
-    XDoTool({"mousemove", std::to_string(origin_.x + 200), std::to_string(origin_.y + 80)});
-  }
+  void MoveToEmptyForm() { XDoTool({"mousemove", std::to_string(origin_.x + 200), std::to_string(origin_.y + 80)}); }
 
   // Whether the button shows the painter's image for this look; where a
   // caption is drawn, only the frame and the rows above and below it count.
   bool ShowsLook(const std::string& name, StatePicture picture, bool inverted) {
-    const Spot s = SpotOf(name);
+    const fixture::Placement& s = PlacementOf(name);
     const RgbImage expected = PaintSkin(StatePictureImage(picture), s.width, 25, inverted);
     const auto shown = session_.Capture(origin_.x + s.x, origin_.y + s.y, s.width, 25);
     if (shown.width != s.width) return false;
     for (int y = 0; y < 25; ++y) {
       for (int x = 0; x < s.width; ++x) {
-        const bool underCaption = s.captioned && y >= 5 && y <= 19 && x >= 4 && x < s.width - 4;
+        const bool underCaption = s.caption[0] != '\0' && y >= 5 && y <= 19 && x >= 4 && x < s.width - 4;
         if (!underCaption && shown.At(x, y) != expected.At(x, y)) return false;
       }
     }
     return true;
   }
-
   bool WaitForLook(const std::string& name, StatePicture picture, bool inverted) {
-    const auto end = std::chrono::steady_clock::now() + kDeadline;
-    while (std::chrono::steady_clock::now() < end) {
-      if (ShowsLook(name, picture, inverted)) return true;
-      std::this_thread::sleep_for(20ms);
-    }
-    return false;
+    return Eventually([&] { return ShowsLook(name, picture, inverted); });
   }
 
   int Clicks(const std::string& name) {
-    const std::string output = fixture_->StandardOutput();
-    const std::string line = "click " + name + "\n";
+    const std::string output = fixture_->StandardOutput(), line = "click " + name + "\n";
     int count = 0;
     for (auto at = output.find(line); at != std::string::npos; at = output.find(line, at + 1)) ++count;
     return count;
   }
 
-  bool WaitForClick(const std::string& name) {
-    const auto end = std::chrono::steady_clock::now() + kDeadline;
-    while (std::chrono::steady_clock::now() < end) {
-      if (Clicks(name) > 0) return true;
-      std::this_thread::sleep_for(20ms);
-    }
-    return false;
-  }
-
-  // Everything the fixture was sent before has been handled once a click
-  // on another button has come through.
+  // Everything sent before has been handled once a click on `name` (which
+  // has seen none yet) has come through.
   void SettleWithAClickOn(const std::string& name) {
     MoveTo(name);
     XDoTool({"click", "1"});
-    ASSERT_TRUE(WaitForClick(name));
+    ASSERT_TRUE(Eventually([&] { return Clicks(name) > 0; }));
   }
 
   XSession session_;
@@ -116,72 +92,59 @@ class CommandButtonWindows : public ::testing::Test {
   blazemere::testing::WindowGeometry origin_;
 };
 
-TEST_F(CommandButtonWindows, RestingLooksEqualThePaintersImages) {
-  EXPECT_TRUE(WaitForLook("narrow", StatePicture::kNormal, false));
-  EXPECT_TRUE(WaitForLook("set", StatePicture::kNormal, false));
-  EXPECT_TRUE(WaitForLook("cancel", StatePicture::kNormal, false));
-  EXPECT_TRUE(WaitForLook("file", StatePicture::kDisable, false));
-}
+// One start of the fixture, the user's steps in turn.
+TEST_F(CommandButtonWindows, LooksAndClicksFollowTheUser) {
+  for (const char* name : {"bare", "narrow", "set", "cancel"}) {
+    EXPECT_TRUE(WaitForLook(name, StatePicture::kNormal, false)) << "resting look of " << name;
+  }
+  EXPECT_TRUE(WaitForLook("file", StatePicture::kDisable, false)) << "disabled look";
 
-TEST_F(CommandButtonWindows, HoverLookComesOnEntryAndGoesAfterLeaving) {
   MoveTo("bare");
-  EXPECT_TRUE(WaitForLook("bare", StatePicture::kHighLight, true));
+  EXPECT_TRUE(WaitForLook("bare", StatePicture::kHighLight, true)) << "hover on entry";
   MoveToEmptyForm();
-  EXPECT_TRUE(WaitForLook("bare", StatePicture::kNormal, false));
+  EXPECT_TRUE(WaitForLook("bare", StatePicture::kNormal, false)) << "hover gone after leaving";
   MoveTo("narrow");
-  EXPECT_TRUE(WaitForLook("narrow", StatePicture::kHighLight, true));
-  MoveTo("bare");  // straight onto another button's window
-  EXPECT_TRUE(WaitForLook("narrow", StatePicture::kNormal, false));
-}
+  EXPECT_TRUE(WaitForLook("narrow", StatePicture::kHighLight, true)) << "hover on entry, narrow";
+  MoveTo("bare");
+  EXPECT_TRUE(WaitForLook("narrow", StatePicture::kNormal, false)) << "hover gone onto another button";
 
-TEST_F(CommandButtonWindows, ClickRaisesClickOnce) {
+  MoveTo("narrow");
+  ASSERT_TRUE(WaitForLook("narrow", StatePicture::kHighLight, true));
+  XDoTool({"click", "3"});
+  EXPECT_TRUE(Eventually([&] { return Clicks("narrow") == 1; })) << "right release over a hovered button";
+  EXPECT_TRUE(ShowsLook("narrow", StatePicture::kHighLight, true)) << "a right press draws nothing";
+
   MoveTo("set");
   XDoTool({"click", "1"});
-  ASSERT_TRUE(WaitForClick("set"));
-  EXPECT_TRUE(WaitForLook("set", StatePicture::kHighLightSelect, true));
-  SettleWithAClickOn("bare");
-  EXPECT_EQ(Clicks("set"), 1);
-}
+  EXPECT_TRUE(Eventually([&] { return Clicks("set") == 1; })) << "a left click";
+  EXPECT_TRUE(WaitForLook("set", StatePicture::kHighLightSelect, true)) << "focused hover after the click";
 
-TEST_F(CommandButtonWindows, PressDragOffReleaseRaisesNothing) {
   MoveTo("cancel");
   XDoTool({"mousedown", "1"});
-  ASSERT_TRUE(WaitForLook("cancel", StatePicture::kPressed, true));
+  EXPECT_TRUE(WaitForLook("cancel", StatePicture::kPressed, true)) << "held";
   MoveToEmptyForm();
-  ASSERT_TRUE(WaitForLook("cancel", StatePicture::kSelected, false));
+  EXPECT_TRUE(WaitForLook("cancel", StatePicture::kSelected, false)) << "dragged off";
   XDoTool({"mouseup", "1"});
-  // Held again, off and back on: the move back does not re-arm it.
-  MoveTo("cancel");
+  MoveTo("cancel");  // held again, off and back on: the move back does not re-arm it
   XDoTool({"mousedown", "1"});
   MoveToEmptyForm();
   std::this_thread::sleep_for(300ms);  // at least one poll finds it outside
   MoveTo("cancel");
   XDoTool({"mouseup", "1"});
-  SettleWithAClickOn("bare");
-  EXPECT_EQ(Clicks("cancel"), 0);
-}
 
-TEST_F(CommandButtonWindows, DisabledButtonIgnoresEverything) {
   MoveTo("file");
   XDoTool({"click", "1"});
   XDoTool({"click", "3"});
   SettleWithAClickOn("bare");
-  EXPECT_EQ(Clicks("file"), 0);
+  EXPECT_EQ(Clicks("set"), 1) << "one click raises Click once";
+  EXPECT_EQ(Clicks("cancel"), 0) << "press, drag off, release raises nothing";
+  EXPECT_EQ(Clicks("file"), 0) << "a disabled button ignores everything";
   EXPECT_TRUE(ShowsLook("file", StatePicture::kDisable, false));
 }
 
-TEST_F(CommandButtonWindows, RightReleaseOverHoveredButtonClicks) {
-  MoveTo("narrow");
-  ASSERT_TRUE(WaitForLook("narrow", StatePicture::kHighLight, true));
-  XDoTool({"click", "3"});
-  EXPECT_TRUE(WaitForClick("narrow"));
-  EXPECT_TRUE(ShowsLook("narrow", StatePicture::kHighLight, true));  // a right press draws nothing
-}
-
-
 TEST_F(CommandButtonWindows, TabMovesTheFocusAndKeysNeverClick) {
   XDoTool({"windowfocus", "--sync", std::to_string(form_)});
-  ASSERT_TRUE(WaitForLook("set", StatePicture::kSelected, false));  // the form focuses its first button
+  ASSERT_TRUE(WaitForLook("set", StatePicture::kSelected, false)) << "the form focuses its first button";
   XDoTool({"key", "Tab"});
   EXPECT_TRUE(WaitForLook("cancel", StatePicture::kSelected, false));
   EXPECT_TRUE(WaitForLook("set", StatePicture::kNormal, false));

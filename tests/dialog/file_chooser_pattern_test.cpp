@@ -13,30 +13,24 @@ namespace {
 
 TEST(FileFilterPattern, MatchesMp3AndWavInAnyCase) {
   const std::string pattern = CaseInsensitiveFltkPattern("*.MP3;*.WAV");
-  EXPECT_EQ(pattern, "{*.[Mm][Pp]3,*.[Ww][Aa][Vv]}");
-  struct Row {
+  const struct {
     const char* name;
     bool matches;
-  };
-  const Row rows[] = {{"song.mp3", true}, {"SONG.MP3", true}, {"Song.Wav", true},   {"a.b.wAv", true},
-                      {"song.mp4", false}, {"song.mp3.txt", false}, {"mp3", false}, {"song.wave", false}};
-  for (const Row& row : rows) {
+  } rows[] = {{"song.mp3", true},  {"SONG.MP3", true},      {"Song.Wav", true}, {"a.b.wAv", true},
+              {"song.mp4", false}, {"song.mp3.txt", false}, {"mp3", false},     {"song.wave", false}};
+  for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     EXPECT_EQ(fl_filename_match(row.name, pattern.c_str()) != 0, row.matches);
   }
-  EXPECT_EQ(CaseInsensitiveFltkPattern("*.txt"), "*.[Tt][Xx][Tt]");
   EXPECT_EQ(fl_filename_match("a{1}.x", CaseInsensitiveFltkPattern("a{1}.x").c_str()), 1) << "braces are literal";
 }
 
 TEST(FileFilterPattern, TypedNamesResolveAgainstTheFolder) {
-  struct Row {
-    const char* folder;
-    const char* typed;
-    const char* path;
-  };
-  const Row rows[] = {{"/m", "a.mp3", "/m/a.mp3"}, {"/", "a.mp3", "/a.mp3"},       {"/m", "/x/b.wav", "/x/b.wav"},
-                      {"/m", "~/c.wav", "/home/u/c.wav"}, {"/m", "sub/d.mp3", "/m/sub/d.mp3"}};
-  for (const Row& row : rows) {
+  const struct {
+    const char *folder, *typed, *path;
+  } rows[] = {{"/m", "a.mp3", "/m/a.mp3"}, {"/", "a.mp3", "/a.mp3"}, {"/m", "/x/b.wav", "/x/b.wav"},
+              {"/m", "~/c.wav", "/home/u/c.wav"}, {"/m", "sub/d.mp3", "/m/sub/d.mp3"}};
+  for (const auto& row : rows) {
     SCOPED_TRACE(row.typed);
     EXPECT_EQ(ResolveTypedName(row.folder, row.typed, "/home/u"), row.path);
   }

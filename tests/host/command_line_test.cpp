@@ -33,11 +33,5 @@ TEST(CommandLine, PreviewHandle) {
   for (const Row& row : rows) EXPECT_EQ(PreviewHandleOf(row.line), row.handle) << "command line '" << row.line << "'";
 }
 
-TEST(CommandLine, JoinsArgumentsWithSingleBlanks) {
-  EXPECT_EQ(JoinCommandLine({}), "");
-  EXPECT_EQ(JoinCommandLine({"/p", "1234"}), "/p 1234");
-  EXPECT_EQ(JoinCommandLine({"/c:5"}), "/c:5");
-}
-
 }  // namespace
 }  // namespace blazemere::host

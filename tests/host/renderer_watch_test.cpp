@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "host/renderer_watch.h"
-#include "host/music_file_kind.h"
 
 namespace blazemere::host {
 namespace {
@@ -34,16 +33,6 @@ TEST(RendererWatch, Scenarios) {
                                       {2000, false, true, false}});
   Replay("renderer failed before its window", {{500, false, false, true}, {1000, false, true, false}});
   Replay("renderer that never opens a window", {{9500, false, false, true}, {10000, false, false, false}});
-}
-
-TEST(MusicFileKind, LastThreeLettersUpperCased) {
-  struct Row {
-    const char* file;
-    const char* kind;
-  };
-  const Row rows[] = {{"a.wav", "WAV"}, {"a.WAV", "WAV"}, {"a.Wav", "WAV"}, {"b.mp3", "MP3"},
-                      {"b.mp2", "MP2"}, {"c.ogg", "OGG"}, {"", ""},         {"mp", "MP"}};
-  for (const Row& row : rows) EXPECT_EQ(MusicFileKind(row.file), row.kind) << "file '" << row.file << "'";
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 // Test sound files, disc images and the disk driver's output.
 #include "tests/music/audio_fixtures.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <random>
 
 #include "tests/support/child_process.h"
@@ -55,13 +55,11 @@ void WriteWav(const std::string& path, const Samples& samples) {
   out << "RIFF";
   PutLe(out, 36 + dataBytes, 4);
   out << "WAVEfmt ";
-  PutLe(out, 16, 4);
-  PutLe(out, 1, 2);
-  PutLe(out, 2, 2);
-  PutLe(out, kRate, 4);
-  PutLe(out, kRate * 4, 4);
-  PutLe(out, 4, 2);
-  PutLe(out, 16, 2);
+  // Chunk size, PCM, stereo, rate, bytes per second, frame size, bits.
+  for (const auto& [value, bytes] : {std::pair{16u, 4}, {1u, 2}, {2u, 2}, {std::uint32_t{kRate}, 4},
+                                    {std::uint32_t{kRate * 4}, 4}, {4u, 2}, {16u, 2}}) {
+    PutLe(out, value, bytes);
+  }
   out << "data";
   PutLe(out, dataBytes, 4);
   PutSamples(out, samples);
@@ -79,17 +77,16 @@ std::string MakeDiscImage(const std::string& folder, const std::vector<DiscTrack
   cue << "FILE \"disc.bin\" BINARY\n";
   long sector = 0;
   for (std::size_t i = 0; i < tracks.size(); ++i) {
-    const DiscTrack& track = tracks[i];
-    char number[24];
-    std::snprintf(number, sizeof number, "%02zu", i + 1);
-    cue << "  TRACK " << number << (track.audio.empty() ? " MODE1/2352\n" : " AUDIO\n");
-    cue << "    INDEX 01 " << Msf(sector) << "\n";
-    long bytes = track.audio.empty() ? static_cast<long>(track.dataSectors) * kSectorBytes
-                                     : static_cast<long>(track.audio.size()) * 2;
-    if (track.audio.empty()) {
+    const bool data = tracks[i].audio.empty();
+    char header[64];
+    std::snprintf(header, sizeof header, "  TRACK %02zu %s\n    INDEX 01 ", i + 1, data ? "MODE1/2352" : "AUDIO");
+    cue << header << Msf(sector) << "\n";
+    const long bytes = data ? static_cast<long>(tracks[i].dataSectors) * kSectorBytes
+                            : static_cast<long>(tracks[i].audio.size()) * 2;
+    if (data) {
       bin << std::string(static_cast<std::size_t>(bytes), '\x5a');
     } else {
-      PutSamples(bin, track.audio);
+      PutSamples(bin, tracks[i].audio);
     }
     const long padded = (bytes + kSectorBytes - 1) / kSectorBytes * kSectorBytes;
     bin << std::string(static_cast<std::size_t>(padded - bytes), '\0');
@@ -104,14 +101,12 @@ void UseDiskAudio(const std::string& file) {
   unsetenv("SDL_DISKAUDIODELAY");  // the driver's own pacing is real time
 }
 
+// The driver writes the samples in the machine's own byte order.
 Samples ReadDiskAudio(const std::string& file) {
-  std::ifstream in(file, std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  Samples samples(bytes.size() / 2);
-  for (std::size_t i = 0; i < samples.size(); ++i) {
-    samples[i] = static_cast<std::int16_t>(static_cast<std::uint8_t>(bytes[2 * i]) |
-                                           (static_cast<std::uint8_t>(bytes[2 * i + 1]) << 8));
-  }
+  std::ifstream in(file, std::ios::binary | std::ios::ate);
+  Samples samples(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)) / 2);
+  in.seekg(0);
+  in.read(reinterpret_cast<char*>(samples.data()), static_cast<std::streamsize>(samples.size() * 2));
   return samples;
 }
 

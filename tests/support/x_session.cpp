@@ -9,11 +9,6 @@
 
 namespace blazemere::testing {
 
-std::uint32_t RgbImage::At(int x, int y) const {
-  const std::size_t offset = (static_cast<std::size_t>(y) * width + x) * 3;
-  return (std::uint32_t{pixels[offset]} << 16) | (std::uint32_t{pixels[offset + 1]} << 8) | pixels[offset + 2];
-}
-
 XSession::XSession() : display_(XOpenDisplay(nullptr)) {}
 
 XSession::~XSession() {

@@ -5,18 +5,16 @@
 
 #include <X11/Xlib.h>
 #include <chrono>
-#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "platform/image/rgb_image.h"
+
 namespace blazemere::testing {
 
-struct RgbImage {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint8_t> pixels;  // R, G, B per pixel, top row first
-  std::uint32_t At(int x, int y) const;  // 0xRRGGBB
-};
+// Screenshots come back as the project's own picture type, so a test can set
+// them beside what the painter drew.
+using blazemere::RgbImage;
 
 struct WindowGeometry {
   int x = 0;  // relative to the root window

@@ -1,5 +1,5 @@
-// Builds small BMP files for the reader's tests, header field by header field,
-// so each test states only what it changes.
+// Small BMP files built field by field for the tests, written independently
+// of the reader's own code, so each test states only what it changes.
 #pragma once
 
 #include <array>
@@ -29,5 +29,6 @@ std::vector<std::uint8_t> BuildBmp(const BmpSpec& spec);
 
 // The whole file, or an empty vector when it cannot be read.
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
+bool WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 }  // namespace blazemere::testing

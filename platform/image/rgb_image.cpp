@@ -1,9 +1,9 @@
-// Plain 24-bit picture.
-#include "host/controls/rgb_image.h"
+// Plain 24-bit picture: see rgb_image.h.
+#include "platform/image/rgb_image.h"
 
 #include <cstddef>
 
-namespace blazemere::controls {
+namespace blazemere {
 
 RgbImage::RgbImage(int w, int h, std::uint32_t rgb)
     : width(w > 0 ? w : 0), height(h > 0 ? h : 0), pixels(static_cast<std::size_t>(width) * height * 3) {
@@ -28,4 +28,4 @@ void RgbImage::Set(int x, int y, std::uint32_t rgb) {
   pixels[i + 2] = static_cast<std::uint8_t>(rgb);
 }
 
-}  // namespace blazemere::controls
+}  // namespace blazemere
