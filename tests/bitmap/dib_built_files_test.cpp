@@ -45,7 +45,7 @@ BmpSpec Headerless(BmpSpec spec) { return With(std::move(spec), [](BmpSpec& s) {
 struct DecodeCase {
   const char* name;
   BmpSpec spec;
-  Bytes rgb;  // the result's pixels; the width and height are the spec's
+  Bytes rgb;  // the result's pixels, at the size the file was built with
 };
 
 // What the shared bitmap suite leaves out: headerless forms (where the
