@@ -1,0 +1,110 @@
+// measure-window-timing: how long a program takes from its start until a
+// window with a given title exists (found by the same whole-tree title lookup
+// the host uses), and from an Escape key sent to that window until the
+// program has ended. Measured in-process, so no helper program's own start-up
+// is counted. Prints every run and the medians.
+// Usage: measure-window-timing RUNS TITLE PROGRAM [ARGUMENTS...]
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <vector>
+
+#include "platform/process/process_start.h"
+#include "platform/x11/x11_window_lookup.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+
+double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t n = values.size();
+  return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+}
+
+Window WaitForWindow(Display* display, const std::string& title, pid_t pid) {
+  const auto deadline = Clock::now() + 20s;
+  while (Clock::now() < deadline) {
+    if (const Window window = blazemere::platform::FindWindowByTitle(display, title); window != 0) return window;
+    if (waitpid(pid, nullptr, WNOHANG) == pid) return 0;
+    std::this_thread::sleep_for(1ms);
+  }
+  return 0;
+}
+
+void SendEscape(Display* display, Window window) {
+  XKeyEvent key{};
+  key.type = KeyPress;
+  key.display = display;
+  key.window = window;
+  key.root = DefaultRootWindow(display);
+  key.same_screen = True;
+  key.keycode = XKeysymToKeycode(display, XK_Escape);
+  XSendEvent(display, window, True, KeyPressMask, reinterpret_cast<XEvent*>(&key));
+  key.type = KeyRelease;
+  XSendEvent(display, window, True, KeyReleaseMask, reinterpret_cast<XEvent*>(&key));
+  XFlush(display);
+}
+
+bool WaitForExit(pid_t pid) {
+  const auto deadline = Clock::now() + 20s;
+  while (Clock::now() < deadline) {
+    if (waitpid(pid, nullptr, WNOHANG) == pid) return true;
+    std::this_thread::sleep_for(1ms);
+  }
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: %s RUNS TITLE PROGRAM [ARGUMENTS...]\n", argv[0]);
+    return 2;
+  }
+  const int runs = std::atoi(argv[1]);
+  const std::string title = argv[2];
+  const std::string program = argv[3];
+  const std::vector<std::string> arguments(argv + 4, argv + argc);
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr || runs < 1) {
+    std::fprintf(stderr, "measure-window-timing: needs a display and at least one run\n");
+    return 2;
+  }
+
+  std::vector<double> starts;
+  std::vector<double> ends;
+  for (int run = 1; run <= runs; ++run) {
+    const auto started = Clock::now();
+    const pid_t pid = blazemere::platform::StartProgram(program, arguments);
+    const Window window = pid > 0 ? WaitForWindow(display, title, pid) : 0;
+    if (window == 0) {
+      std::fprintf(stderr, "run %d: no window \"%s\" appeared\n", run, title.c_str());
+      return 1;
+    }
+    starts.push_back(Milliseconds(Clock::now() - started));
+    std::this_thread::sleep_for(1s);  // let it settle: full screen, palette read
+    const auto escaped = Clock::now();
+    SendEscape(display, window);
+    if (!WaitForExit(pid)) {
+      std::fprintf(stderr, "run %d: still running 20 s after Escape\n", run);
+      return 1;
+    }
+    ends.push_back(Milliseconds(Clock::now() - escaped));
+    std::printf("run %d: start to window %.0f ms, Escape to exit %.0f ms\n", run, starts.back(), ends.back());
+    std::this_thread::sleep_for(200ms);
+  }
+  std::printf("median start to window: %.0f ms\n", Median(starts));
+  std::printf("median Escape to exit:  %.0f ms\n", Median(ends));
+  XCloseDisplay(display);
+  return 0;
+}
