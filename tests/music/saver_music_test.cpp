@@ -23,7 +23,7 @@ constexpr auto kHangGuard = 10s;
 constexpr double kWindow = 0.05;
 // The host looks for the renderer twice a second and stops the music at that
 // look; how soon that is on this machine is measured by
-// tools/measure-host-timing.sh. Here it only has to stop with the run, with
+// tools/measure-timing.sh. Here it only has to stop with the run, with
 // room for a loaded machine.
 constexpr double kLatestStopSeconds = 2.0;
 
