@@ -9,7 +9,7 @@
 #include "host/preview_window.h"
 #include "host/saver_run.h"
 #include "host/settings_file.h"
-#include "platform/ini/atomic_file.h"
+#include "platform/paths/atomic_file.h"
 #include "platform/paths/drive_letter_path.h"
 #include "platform/ui/message_box.h"
 #include "platform/x11/x11_cursor.h"

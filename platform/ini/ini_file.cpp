@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/ini/atomic_file.h"
+#include "platform/paths/atomic_file.h"
 #include "platform/ini/ini_document.h"
 
 namespace blazemere::platform {

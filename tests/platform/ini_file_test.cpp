@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/ini/atomic_file.h"
+#include "platform/paths/atomic_file.h"
 #include "platform/ini/ini_file.h"
 #include "tests/support/unit_scratch_folder.h"
 

@@ -1,5 +1,5 @@
 // Atomic file replacement: see atomic_file.h.
-#include "platform/ini/atomic_file.h"
+#include "platform/paths/atomic_file.h"
 
 #include <cerrno>
 #include <fcntl.h>
