@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 
 #include <unistd.h>
@@ -19,21 +20,13 @@ using testing::BmpSpec;
 using testing::BuildBmp;
 using Bytes = std::vector<std::uint8_t>;
 
-BmpSpec With(BmpSpec spec, const std::function<void(BmpSpec&)>& change) {
-  change(spec);
-  return spec;
-}
+BmpSpec With(BmpSpec spec, const std::function<void(BmpSpec&)>& change) { return change(spec), spec; }
 
 BmpSpec Indexed8(std::int32_t width, std::int32_t height, Bytes bits, std::uint32_t colorsUsed = 2) {
-  return With({}, [&](BmpSpec& s) {
-    s.width = width;
-    s.height = height;
-    s.bitCount = 8;
-    s.colorsUsed = colorsUsed;
-    s.colors = {{10, 20, 30}, {40, 50, 60}};
-    s.colors.resize(std::max<std::uint32_t>(colorsUsed, 2), {7, 7, 7});
-    s.bits = std::move(bits);
-  });
+  BmpSpec spec{.width = width, .height = height, .bitCount = 8, .colorsUsed = colorsUsed,
+               .colors = {{10, 20, 30}, {40, 50, 60}}, .bits = std::move(bits)};
+  spec.colors.resize(std::max<std::uint32_t>(colorsUsed, 2), {7, 7, 7});
+  return spec;
 }
 
 BmpSpec Rle8(std::int32_t width, std::int32_t height, Bytes stream) {
@@ -42,29 +35,18 @@ BmpSpec Rle8(std::int32_t width, std::int32_t height, Bytes stream) {
 
 BmpSpec Headerless(BmpSpec spec) { return With(std::move(spec), [](BmpSpec& s) { s.fileHeader = false; }); }
 
-struct DecodeCase {
-  const char* name;
-  BmpSpec spec;
-  Bytes rgb;  // the result's pixels, at the size the file was built with
-};
+// `rgb`: the result's pixels, at the size the file was built with.
+struct DecodeCase { const char* name; BmpSpec spec; Bytes rgb; };
 
 // What the shared bitmap suite leaves out: headerless forms (where the
-// colour-table size places the bits), 24-bit padding, clipped RLE runs.
+// colour-table size places the bits) and clipped RLE runs.
 TEST(DibBuiltFiles, DecodeToTheExpectedPixels) {
   const DecodeCase cases[] = {
-      {"24-bit, 5 wide: one padding byte per row", With({}, [](BmpSpec& s) {
-         s.width = 5; s.height = 2; s.bits = Bytes(32, 0); s.bits[15] = 99; s.bits[16] = 1;
-       }), [] { Bytes b(30, 0); b[17] = 1; return b; }()},
       {"headerless info header: bits right after the table", Headerless(Indexed8(2, 1, {1, 0, 0, 0})),
        {40, 50, 60, 10, 20, 30}},
       {"headerless core header: 3-byte entries", With(Headerless(Indexed8(2, 1, {0, 1, 0, 0}, 0)), [](BmpSpec& s) {
          s.headerSize = 12; s.colors.resize(256, {0, 0, 0});
        }), {10, 20, 30, 40, 50, 60}},
-      {"8-bit, colours used 16: a 16-entry table", Headerless(Indexed8(1, 1, {15, 0, 0, 0}, 16)), {7, 7, 7}},
-      {"colours used 0x10002: only its low 16 bits count", With(Headerless(Indexed8(2, 1, {1, 0, 0, 0})), [](BmpSpec& s) {
-         s.colorsUsed = 0x10002;
-       }), {40, 50, 60, 10, 20, 30}},
-      {"8-bit, index beyond the table reads black", Indexed8(2, 1, {1, 200, 0, 0}), {40, 50, 60, 0, 0, 0}},
       {"headerless 16-bit bit fields: masks follow the header", Headerless(With({}, [](BmpSpec& s) {
          s.bitCount = 16; s.compression = 3; s.masks = {0xF800, 0x07E0, 0x001F}; s.bits = {0x1F, 0xF8, 0, 0};
        })), {255, 0, 255}},
@@ -82,18 +64,13 @@ TEST(DibBuiltFiles, DecodeToTheExpectedPixels) {
   }
 }
 
-struct HostileCase {
-  const char* name;
-  Bytes file;
-  const char* message;
-};
+struct HostileCase { const char* name; Bytes file; const char* message; };
 
 TEST(DibBuiltFiles, HostileFilesEndInAMessage) {
   const auto bmp = [](const std::function<void(BmpSpec&)>& change) { return BuildBmp(With({}, change)); };
   const HostileCase cases[] = {
       {"empty file", {}, kUnknownFormatMessage},
       {"header size 108", bmp([](BmpSpec& s) { s.headerSize = 108; s.bits = {1, 2, 3, 0}; }), kUnknownFormatMessage},
-      {"info header cut short", [] { Bytes f = BuildBmp({}); f.resize(30); return f; }(), kUnknownFormatMessage},
       {"truncated pixel rows", bmp([](BmpSpec& s) { s.width = 4; s.height = 4; s.bits = Bytes(47, 0); }),
        kConversionErrorMessage},
       {"pixel offset beyond the file", bmp([](BmpSpec& s) { s.pixelOffset = 0xFFFFFFF0u; s.bits = {1, 2, 3, 0}; }),
@@ -101,18 +78,10 @@ TEST(DibBuiltFiles, HostileFilesEndInAMessage) {
       {"rows that overflow any size", bmp([](BmpSpec& s) { s.width = 0x40000000; s.height = 2; s.bits = {1, 2, 3, 0}; }),
        kConversionErrorMessage},
       {"absurd size claimed by a tiny RLE stream", BuildBmp(Rle8(0x7FFFFFFF, 0x7FFFFFFF, {0, 1})), kOutOfMemoryMessage},
-      {"most negative height", bmp([](BmpSpec& s) { s.height = INT32_MIN; s.bits = {1, 2, 3, 0}; }),
-       kConversionErrorMessage},
       {"zero width", bmp([](BmpSpec& s) { s.width = 0; }), kConversionErrorMessage},
-      {"negative width", bmp([](BmpSpec& s) { s.width = -4; s.bits = Bytes(12, 0); }), kConversionErrorMessage},
-      {"colour table beyond the file", [] { Bytes f = BuildBmp(Indexed8(1, 1, {0, 0, 0, 0}, 300)); f.resize(200); return f; }(),
-       kConversionErrorMessage},
-      {"bit fields without their masks", bmp([](BmpSpec& s) { s.bitCount = 16; s.compression = 3; }), kConversionErrorMessage},
       {"2 bits per pixel", bmp([](BmpSpec& s) { s.bitCount = 2; s.bits = {0, 0, 0, 0}; }), kConversionErrorMessage},
-      {"RLE top-down", BuildBmp(Rle8(1, -1, {0, 1})), kConversionErrorMessage},
       {"RLE stream without its end", BuildBmp(Rle8(4, 4, {2, 1, 0, 0, 2, 1})), kConversionErrorMessage},
       {"RLE literal longer than the stream", BuildBmp(Rle8(8, 1, {0, 8, 1, 1, 1})), kConversionErrorMessage},
-      {"RLE delta cut off", BuildBmp(Rle8(8, 2, {0, 2, 1})), kConversionErrorMessage},
   };
   for (const HostileCase& test : cases) {
     SCOPED_TRACE(test.name);
@@ -127,9 +96,8 @@ TEST(DibBuiltFiles, HostileFilesEndInAMessage) {
 // standard error, exactly one per call.
 TEST(LoadDibImage, ReportsAnUnreadableFileOnceWithoutADisplay) {
   ::unsetenv("DISPLAY");
-  const std::string folder = ::testing::TempDir();
-  const std::string giant = folder + "bitmap_giant.bmp";
-  ASSERT_TRUE(testing::WriteFileBytes(giant, {}));
+  const std::string folder = ::testing::TempDir(), giant = folder + "bitmap_giant.bmp";
+  std::ofstream{giant}.close();
   ASSERT_EQ(::truncate(giant.c_str(), 1LL << 30), 0);
   for (const std::string& path : {std::string("/nonexistent/blazemere/palette.bmp"), folder, giant}) {
     SCOPED_TRACE(path);

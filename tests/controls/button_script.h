@@ -39,7 +39,6 @@ inline std::string RunScript(CommandButton& button, const std::string& script) {
     else if (word == "over") some = button.TimerTick(true);
     else if (word == "resize") some = button.Resized(button.Width(), button.Height());
     else if (word == "disable") some = button.WriteEnabled(false);
-    else if (word == "enable") some = button.WriteEnabled(true);
     else return "unknown input " + word;
     all.insert(all.end(), some.begin(), some.end());
   }

@@ -24,10 +24,7 @@ int main() {
     stored.Set("caption", std::string(p.caption));
     stored.Set("font", formFont);
     buttons[i]->LoadStoredProperties(stored, formFont);
-    buttons[i]->OnClick([name = p.name] {
-      std::printf("click %s\n", name);
-      std::fflush(stdout);
-    });
+    buttons[i]->OnClick([name = p.name] { std::printf("click %s\n", name), std::fflush(stdout); });
   }
   form.end();
   form.show();

@@ -1,4 +1,4 @@
-// Properties, their repaints, and the stored form of a Command button.
+// The stored form of a Command button: defaults, key case, orders, bad values.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -9,8 +9,7 @@
 namespace blazemere::controls {
 namespace {
 
-using script::Describe;
-using script::LoadedButton;
+using namespace script;
 using Keys = std::vector<std::string>;
 
 const CaptionFont kDialogFont{};
@@ -40,22 +39,14 @@ TEST(CommandButtonStored, LoadingGivesTheDefaultsAndFindsLowerCaseKeys) {
   EXPECT_EQ(*set.Font(), kDialogFont);
 }
 
-struct Conversion {
-  const char* name;
-  const char* key;
-  StoredValue value;
-  std::function<bool(const CommandButton&)> holds;
-};
+struct Conversion { const char *name, *key; StoredValue value; std::function<bool(const CommandButton&)> holds; };
 
 // A value that does not convert leaves its property as a first load set
 // it, and the keys after it are still read.
 TEST(CommandButtonStored, UnconvertibleValuesLeaveThePropertyAlone) {
   const Conversion kCases[] = {
       {"Enabled as a word", "Enabled", std::string("perhaps"), [](auto& b) { return !b.EnabledField(); }},
-      {"Caption as a font", "Caption", kOtherFont, [](auto& b) { return b.Caption() == "Kept"; }},
       {"Font as text", "Font", std::string("Arial"), [](auto& b) { return *b.Font() == kOtherFont; }},
-      {"FirstRun too big", "FirstRun", std::int64_t{256}, [](auto& b) { return b.FirstRun() == 0; }},
-      {"FontColour as a name", "FontColour", std::string("red"), [](auto& b) { return b.FontColourField() == 0xFFu; }},
       {"FontColour too big", "FontColour", std::int64_t{1LL << 33}, [](auto& b) { return b.FontColourField() == 0xFFu; }},
       {"Visible out of range", "Visible", std::int64_t{70000}, [](auto& b) { return !b.BodyShown(); }},
   };
@@ -111,61 +102,6 @@ TEST(CommandButtonStored, FreshInstanceSavesDisabledAndSwitchesOnAtFirstRead) {
   EXPECT_TRUE(loaded.ReadEnabled());
   EXPECT_EQ(Describe(loaded.TakeEffects()), "Paint(Normal)");
   EXPECT_EQ(loaded.FirstRun(), 1);
-}
-
-struct PropertyCall {
-  const char* name;
-  bool enabled;
-  std::function<Effects(CommandButton&)> call;  // the effects of one read or write
-  const char* effects;
-};
-
-// Each on a hovered button: repaints must not touch the state.
-TEST(CommandButtonProperties, RepaintsAndNotifications) {
-  const auto read = [](auto property) {
-    return [property](CommandButton& b) { (b.*property)(); return b.TakeEffects(); };
-  };
-  const PropertyCall kCalls[] = {
-      {"read Enabled", true, read(&CommandButton::ReadEnabled), "Paint(Normal)"},
-      {"read Enabled, disabled", false, read(&CommandButton::ReadEnabled), "Paint(Disable)"},
-      {"write Enabled false", true, [](auto& b) { return b.WriteEnabled(false); }, "Notify(Enabled) Paint(Disable)"},
-      {"write Enabled true again", true, [](auto& b) { return b.WriteEnabled(true); }, "Notify(Enabled) Paint(Normal)"},
-      {"read FontColour", true, read(&CommandButton::ReadFontColour), "Paint(Normal)"},
-      {"read FontColour, disabled", false, read(&CommandButton::ReadFontColour), ""},
-      {"write FontColour", true, [](auto& b) { return b.WriteFontColour(0xFF); }, "Paint(Normal) Notify(FontColour)"},
-      {"read Visible", true, read(&CommandButton::ReadVisible), "Paint(Normal)"},
-      {"read Visible, disabled", false, read(&CommandButton::ReadVisible), ""},
-      {"hide body", true, [](auto& b) { return b.WriteVisible(0); }, "Notify(Visible)"},
-      {"show body", true, [](auto& b) { return b.WriteVisible(7); }, "Paint(Normal) Notify(Visible)"},
-      {"write Caption: no repaint", true, [](auto& b) { return b.SetCaption("x"); }, "Notify(Caption)"},
-  };
-  for (const PropertyCall& row : kCalls) {
-    SCOPED_TRACE(row.name);
-    CommandButton button = LoadedButton();
-    button.PointerMoved();
-    button.WriteEnabled(row.enabled);
-    button.TakeEffects();
-    EXPECT_EQ(Describe(row.call(button)), row.effects);
-    EXPECT_EQ(button.State(), ButtonState::kHighLight);
-  }
-}
-
-TEST(CommandButtonProperties, FontColourVisibleAndDisabledCaption) {
-  for (const int firstRun : {0, 1}) {
-    CommandButton button(81, 25);
-    button.LoadStoredProperties(Stored({{"FirstRun", std::int64_t{firstRun}}}), kDialogFont);
-    button.WriteFontColour(0x0000FF);
-    EXPECT_EQ(button.FontColourField(), firstRun == 0 ? 0u : 0x0000FFu) << "stays black until FirstRun is 1";
-  }
-  CommandButton button = LoadedButton();
-  button.WriteVisible(0);
-  EXPECT_EQ(button.ReadVisible(), 0);
-  button.WriteVisible(-3);
-  EXPECT_EQ(button.ReadVisible(), 255);
-  button.WriteEnabled(false);
-  EXPECT_FALSE(button.CaptionShownEnabled());
-  button.WriteEnabled(true);
-  EXPECT_TRUE(button.CaptionShownEnabled());
 }
 
 }  // namespace

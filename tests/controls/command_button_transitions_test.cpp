@@ -6,19 +6,12 @@
 namespace blazemere::controls {
 namespace {
 
-using script::LoadedButton;
-using script::RunScript;
+using namespace script;
 
 using enum ButtonState;
 
-struct Transition {
-  const char* name;
-  const char* setup;  // inputs that bring the button to the starting point
-  const char* input;
-  ButtonState after;
-  const char* effects;
-  bool buttonDown;
-};
+// `setup` brings the button to the starting point.
+struct Transition { const char *name, *setup, *input; ButtonState after; const char* effects; bool buttonDown; };
 
 const Transition kTransitions[] = {
     {"focus from Normal", "", "focus", kSelected, "Paint(Selected)", false},
@@ -64,14 +57,7 @@ TEST(CommandButtonTransitions, EveryRowOfTheTable) {
   }
 }
 
-struct Story {
-  const char* name;
-  bool initialise;
-  const char* script;
-  const char* effects;
-  ButtonState after;
-  bool invertGradient;
-};
+struct Story { const char* name; bool initialise; const char *script, *effects; ButtonState after; bool invertGradient; };
 
 const Story kStories[] = {
     {"click on an unfocused button", true, "move focus pressL releaseL",
@@ -84,14 +70,10 @@ const Story kStories[] = {
     {"release in HighLight: hover comes back only after the poll", true,
      "move pressL releaseL move out move",
      "Paint(HighLight) Paint(Pressed) Paint(Normal) Click Paint(Normal) Paint(HighLight)", kHighLight, true},
-    {"focused hover entered by a move keeps light on top", true, "focus move",
-     "Paint(Selected) Paint(HighLightSelect)", kHighLightSelect, false},
     {"disabled button ignores input", true, "disable move focus pressL releaseL releaseR out blur",
      "Notify(Enabled) Paint(Disable)", kNormal, false},
     {"before Initialize moves change nothing and a release clicks", false, "move out releaseL", "Click",
      kUninitialised, false},
-    {"before Initialize, after blur, the hover is never ended", false, "focus blur move out releaseL",
-     "Paint(Selected) Paint(Normal) Paint(HighLight) Paint(Normal) Click", kHighLight, true},
 };
 
 TEST(CommandButtonTransitions, ConsequencesOfTheTable) {

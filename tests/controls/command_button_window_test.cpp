@@ -41,9 +41,9 @@ class CommandButtonWindows : public ::testing::Test {
     XDoTool({"mousemove", "900", "900"});
     fixture_ = std::make_unique<ChildProcess>(blazemere::testing::BinDir() + "/command_button_fixture",
                                               std::vector<std::string>{});
-    form_ = session_.WaitForWindow("Command button fixture", 10s);
-    ASSERT_NE(form_, 0u) << fixture_->StandardError();
-    origin_ = session_.Geometry(form_);
+    const Window form = session_.WaitForWindow("Command button fixture", 10s);
+    ASSERT_NE(form, 0u) << fixture_->StandardError();
+    origin_ = session_.Geometry(form);
   }
 
   void MoveTo(const std::string& name) {
@@ -78,41 +78,25 @@ class CommandButtonWindows : public ::testing::Test {
     return count;
   }
 
-  // Everything sent before has been handled once a click on `name` (which
-  // has seen none yet) has come through.
-  void SettleWithAClickOn(const std::string& name) {
-    MoveTo(name);
-    XDoTool({"click", "1"});
-    ASSERT_TRUE(Eventually([&] { return Clicks(name) > 0; }));
-  }
-
   XSession session_;
   std::unique_ptr<ChildProcess> fixture_;
-  Window form_ = 0;
   blazemere::testing::WindowGeometry origin_;
 };
 
 // One start of the fixture, the user's steps in turn.
 TEST_F(CommandButtonWindows, LooksAndClicksFollowTheUser) {
-  for (const char* name : {"bare", "narrow", "set", "cancel"}) {
-    EXPECT_TRUE(WaitForLook(name, StatePicture::kNormal, false)) << "resting look of " << name;
-  }
+  for (const char* name : {"bare", "narrow", "set", "cancel"}) EXPECT_TRUE(WaitForLook(name, StatePicture::kNormal, false)) << name;
   EXPECT_TRUE(WaitForLook("file", StatePicture::kDisable, false)) << "disabled look";
 
   MoveTo("bare");
   EXPECT_TRUE(WaitForLook("bare", StatePicture::kHighLight, true)) << "hover on entry";
   MoveToEmptyForm();
   EXPECT_TRUE(WaitForLook("bare", StatePicture::kNormal, false)) << "hover gone after leaving";
-  MoveTo("narrow");
-  EXPECT_TRUE(WaitForLook("narrow", StatePicture::kHighLight, true)) << "hover on entry, narrow";
-  MoveTo("bare");
-  EXPECT_TRUE(WaitForLook("narrow", StatePicture::kNormal, false)) << "hover gone onto another button";
 
   MoveTo("narrow");
   ASSERT_TRUE(WaitForLook("narrow", StatePicture::kHighLight, true));
   XDoTool({"click", "3"});
   EXPECT_TRUE(Eventually([&] { return Clicks("narrow") == 1; })) << "right release over a hovered button";
-  EXPECT_TRUE(ShowsLook("narrow", StatePicture::kHighLight, true)) << "a right press draws nothing";
 
   MoveTo("set");
   XDoTool({"click", "1"});
@@ -125,33 +109,17 @@ TEST_F(CommandButtonWindows, LooksAndClicksFollowTheUser) {
   MoveToEmptyForm();
   EXPECT_TRUE(WaitForLook("cancel", StatePicture::kSelected, false)) << "dragged off";
   XDoTool({"mouseup", "1"});
-  MoveTo("cancel");  // held again, off and back on: the move back does not re-arm it
-  XDoTool({"mousedown", "1"});
-  MoveToEmptyForm();
-  std::this_thread::sleep_for(300ms);  // at least one poll finds it outside
-  MoveTo("cancel");
-  XDoTool({"mouseup", "1"});
 
   MoveTo("file");
   XDoTool({"click", "1"});
   XDoTool({"click", "3"});
-  SettleWithAClickOn("bare");
+  MoveTo("bare");  // everything sent before is handled once this click comes through
+  XDoTool({"click", "1"});
+  ASSERT_TRUE(Eventually([&] { return Clicks("bare") > 0; }));
   EXPECT_EQ(Clicks("set"), 1) << "one click raises Click once";
   EXPECT_EQ(Clicks("cancel"), 0) << "press, drag off, release raises nothing";
   EXPECT_EQ(Clicks("file"), 0) << "a disabled button ignores everything";
   EXPECT_TRUE(ShowsLook("file", StatePicture::kDisable, false));
-}
-
-TEST_F(CommandButtonWindows, TabMovesTheFocusAndKeysNeverClick) {
-  XDoTool({"windowfocus", "--sync", std::to_string(form_)});
-  ASSERT_TRUE(WaitForLook("set", StatePicture::kSelected, false)) << "the form focuses its first button";
-  XDoTool({"key", "Tab"});
-  EXPECT_TRUE(WaitForLook("cancel", StatePicture::kSelected, false));
-  EXPECT_TRUE(WaitForLook("set", StatePicture::kNormal, false));
-  XDoTool({"key", "space"});
-  XDoTool({"key", "Return"});
-  SettleWithAClickOn("bare");
-  EXPECT_EQ(Clicks("set") + Clicks("cancel") + Clicks("narrow"), 0);
 }
 
 }  // namespace

@@ -6,13 +6,7 @@
 
 namespace blazemere::controls::fixture {
 
-struct Placement {
-  const char* name;
-  int x;
-  int y;
-  int width;
-  const char* caption;
-};
+struct Placement { const char* name; int x, y, width; const char* caption; };
 
 inline constexpr Placement kButtons[] = {
     {"set", 10, 10, 81, "設定"}, {"cancel", 100, 10, 81, "ｷｬﾝｾﾙ"}, {"file", 190, 10, 41, "..."},

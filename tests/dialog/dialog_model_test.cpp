@@ -1,11 +1,13 @@
 // The settings dialog's model: what it shows after loading, what the option
-// handlers and the file choice change, and exactly what the set button writes.
+// handlers change, and exactly what the set button writes; and the generated
+// panel strip it is painted with.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "host/dialog/settings_dialog_model.h"
+#include "host/resources/dialog/dialog_art.h"
 
 namespace blazemere::dialog {
 namespace {
@@ -24,12 +26,7 @@ const OptionLook kCdLook{{false, true, false}, true, false};
 const OptionLook kFileLook{{false, false, true}, false, true};
 
 TEST(SettingsDialogModel, LoadShowsWhatTheSettingsSay) {
-  const struct {
-    const char* name;
-    host::HostSettings settings;
-    OptionLook look;
-    std::string repeatText;
-  } rows[] = {
+  const struct { const char* name; host::HostSettings settings; OptionLook look; std::string repeatText; } rows[] = {
       {"no settings file", Settings(0, 0), kNoneLook, ""},
       {"cd with track 7", Settings(1, 7), kCdLook, "7"},
       {"hand-edited repeat 45", Settings(1, 45), kCdLook, "45"},
@@ -48,14 +45,6 @@ TEST(SettingsDialogModel, LoadShowsWhatTheSettingsSay) {
   EXPECT_EQ(entries.front() + "|" + entries[1] + "|" + entries.back(), "|1|30");
 }
 
-TEST(SettingsDialogModel, ChosenFileSetsLabelAndNextStartFolder) {
-  host::HostSettings settings = Settings(2, 0);
-  SettingsDialogModel model(settings);
-  model.ChooseFile("/music/new/not-yet-there.wav");
-  EXPECT_EQ(model.FileLabel(), "/music/new/not-yet-there.wav");
-  EXPECT_EQ(model.ChooserFolder(), "/music/new");
-}
-
 // A kind selected (or the one loaded), the controls it enables, and the set
 // button's writes.
 TEST(SettingsDialogModel, SelectionEnablesItsControlAndSaveWritesInOrder) {
@@ -65,14 +54,11 @@ TEST(SettingsDialogModel, SelectionEnablesItsControlAndSaveWritesInOrder) {
     host::HostSettings settings;
     std::int16_t selectKind;
     OptionLook look;
-    std::string repeatText, kindText, repeatValue, file;
+    std::string repeatText, kindText, repeatValue, file;  // typed; the three values written
   } rows[] = {
       {"music file", Settings(1, 0, "/m/a.mp3"), 2, kFileLook, "", " 2", " 0", "/m/a.mp3"},
-      {"the file kind again", Settings(2, 0, "/m/a.mp3"), 2, kFileLook, "", " 2", " 0", "/m/a.mp3"},
       {"none keeps the old path", Settings(2, 0, "/m/a.mp3"), 0, kNoneLook, "", " 0", " 0", "/m/a.mp3"},
       {"cd track 7", Settings(0, 0), 1, kCdLook, "7", " 1", " 7", ""},
-      {"cd chosen over a hand-edited kind", Settings(7, 0), 1, kCdLook, "", " 1", " 0", ""},
-      {"hand-edited 45 back", Settings(1, 45), kAsLoaded, kCdLook, "45", " 1", " 45", ""},
       {"kind 5 unchanged", Settings(5, 0), kAsLoaded, OptionLook{}, "", " 5", " 0", ""},
       {"kind -1 unchanged", Settings(-1, 0), kAsLoaded, OptionLook{}, "-1", "-1", "-1", ""},
       {"2.5 to even 2", Settings(1, 0), kAsLoaded, kCdLook, "2.5", " 1", " 2", ""},
@@ -94,6 +80,17 @@ TEST(SettingsDialogModel, SelectionEnablesItsControlAndSaveWritesInOrder) {
         {"Section", "BGM区分", row.kindText}, {"Section", "BGMﾘﾋﾟｰﾄ", row.repeatValue}, {"Section", "BGMﾌｧｲﾙ", row.file}};
     EXPECT_EQ(writes, expected);
   }
+}
+
+TEST(DialogArt, PanelStripHasItsSizeAndMeanColour) {
+  const resources::RgbPicture strip = resources::PanelStrip();
+  ASSERT_EQ(strip.width, 556);
+  ASSERT_EQ(strip.height, 20);
+  double sum[3] = {0, 0, 0};
+  for (int i = 0; i < strip.width * strip.height; ++i)
+    for (int c = 0; c < 3; ++c) sum[c] += strip.pixels[i * 3 + c];
+  const double mean[3] = {199, 195, 194};
+  for (int c = 0; c < 3; ++c) EXPECT_NEAR(sum[c] / (strip.width * strip.height), mean[c], 1.0) << "channel " << c;
 }
 
 }  // namespace

@@ -23,11 +23,6 @@ void PutSamples(std::ofstream& out, const Samples& samples) {
   for (std::int16_t s : samples) PutLe(out, static_cast<std::uint16_t>(s), 2);
 }
 
-std::string Msf(long sectors) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%02ld:%02ld:%02ld", sectors / 75 / 60, sectors / 75 % 60, sectors % 75);
-  return text;
-}
 }  // namespace
 
 Samples Tone(double frequency, double seconds, int amplitude) {
@@ -57,9 +52,8 @@ void WriteWav(const std::string& path, const Samples& samples) {
   out << "WAVEfmt ";
   // Chunk size, PCM, stereo, rate, bytes per second, frame size, bits.
   for (const auto& [value, bytes] : {std::pair{16u, 4}, {1u, 2}, {2u, 2}, {std::uint32_t{kRate}, 4},
-                                    {std::uint32_t{kRate * 4}, 4}, {4u, 2}, {16u, 2}}) {
+                                    {std::uint32_t{kRate * 4}, 4}, {4u, 2}, {16u, 2}})
     PutLe(out, value, bytes);
-  }
   out << "data";
   PutLe(out, dataBytes, 4);
   PutSamples(out, samples);
@@ -78,16 +72,14 @@ std::string MakeDiscImage(const std::string& folder, const std::vector<DiscTrack
   long sector = 0;
   for (std::size_t i = 0; i < tracks.size(); ++i) {
     const bool data = tracks[i].audio.empty();
-    char header[64];
-    std::snprintf(header, sizeof header, "  TRACK %02zu %s\n    INDEX 01 ", i + 1, data ? "MODE1/2352" : "AUDIO");
-    cue << header << Msf(sector) << "\n";
+    char header[96];
+    std::snprintf(header, sizeof header, "  TRACK %02zu %s\n    INDEX 01 %02ld:%02ld:%02ld\n", i + 1,
+                  data ? "MODE1/2352" : "AUDIO", sector / 75 / 60, sector / 75 % 60, sector % 75);
+    cue << header;
     const long bytes = data ? static_cast<long>(tracks[i].dataSectors) * kSectorBytes
                             : static_cast<long>(tracks[i].audio.size()) * 2;
-    if (data) {
-      bin << std::string(static_cast<std::size_t>(bytes), '\x5a');
-    } else {
-      PutSamples(bin, tracks[i].audio);
-    }
+    if (data) bin << std::string(static_cast<std::size_t>(bytes), '\x5a');
+    else PutSamples(bin, tracks[i].audio);
     const long padded = (bytes + kSectorBytes - 1) / kSectorBytes * kSectorBytes;
     bin << std::string(static_cast<std::size_t>(padded - bytes), '\0');
     sector += padded / kSectorBytes;

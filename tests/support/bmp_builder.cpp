@@ -1,8 +1,6 @@
 // BMP files for tests, written independently of the reader's own code.
 #include "tests/support/bmp_builder.h"
 
-#include <fstream>
-#include <iterator>
 
 namespace blazemere::testing {
 
@@ -41,17 +39,6 @@ std::vector<std::uint8_t> BuildBmp(const BmpSpec& spec) {
   file.insert(file.end(), header.begin(), header.end());
   file.insert(file.end(), spec.bits.begin(), spec.bits.end());
   return file;
-}
-
-std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-bool WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(out.flush());
 }
 
 }  // namespace blazemere::testing

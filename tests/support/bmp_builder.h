@@ -5,7 +5,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace blazemere::testing {
@@ -27,8 +26,5 @@ struct BmpSpec {
 
 std::vector<std::uint8_t> BuildBmp(const BmpSpec& spec);
 
-// The whole file, or an empty vector when it cannot be read.
-std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
-bool WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 }  // namespace blazemere::testing

@@ -20,24 +20,19 @@ class PrivateXvfb {
   PrivateXvfb& operator=(const PrivateXvfb&) = delete;
 
   bool ok() const { return !display_.empty(); }
-  // Ends the server now, as when the X session goes away.
-  void Stop();
   const std::string& display() const { return display_; }  // ":N"
-
-  // The screen as Xvfb keeps it, pointer included (empty image on failure).
-  RgbImage Framebuffer() const;
 
   // Pixels of the rectangle where the framebuffer differs from what the
   // screen shows to clients (which never includes the pointer): the pointer's
   // pixels. Pixels that change while looking (animation) are not counted;
-  // the most of three looks, about 400 ms.
+  // the most of three looks, about 400 ms. DISPLAY must name this server.
   int PointerPixels(int x, int y, int width, int height) const;
 
  private:
+  RgbImage Framebuffer() const;  // the screen as Xvfb keeps it, pointer included
   std::unique_ptr<ChildProcess> server_;
   std::string display_;
   std::string folder_;
 };
-
 
 }  // namespace blazemere::testing

@@ -11,9 +11,9 @@ namespace blazemere::testing {
 
 inline std::string ScratchFolder(const std::string& name) {
   const char* base = std::getenv("TEST_TMPDIR");
-  std::filesystem::path root = base != nullptr && base[0] != '\0' ? std::filesystem::path(base)
-                                                                  : std::filesystem::current_path() / "test-scratch";
-  const std::filesystem::path folder = root / (name + "-" + std::to_string(getpid()));
+  const auto folder = (base != nullptr && base[0] != '\0' ? std::filesystem::path(base)
+                                                          : std::filesystem::current_path() / "test-scratch") /
+                      (name + "-" + std::to_string(getpid()));
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   return folder.string();
