@@ -8,7 +8,8 @@
 namespace blazemere::platform {
 
 // The whole file, or nullopt when it is missing, unreadable, not a regular
-// file or larger than `limit` bytes.
+// file or larger than `limit` bytes. Never waits: a named pipe or a device
+// at `path` is simply not a regular file.
 std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t limit);
 
 // Writes to a temporary file beside `path`, flushes it to disk and renames it

@@ -1,14 +1,11 @@
 // LoadDibImage: the file side of the bitmap reader. Reads the whole file,
 // hands its bytes to the decoder and shows the decoder's message (or the
 // open failure) in a box titled "Error".
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <optional>
-#include <vector>
+#include <span>
 
+#include "platform/paths/atomic_file.h"
 #include "platform/ui/message_box.h"
 #include "renderer/dib/dib_image_loader.h"
 
@@ -18,37 +15,14 @@ namespace {
 
 // A file this large cannot be a bitmap we would show; it is treated like a
 // file whose view cannot be mapped.
-constexpr off_t kMaxFileBytes = 256 * 1024 * 1024;
+constexpr std::size_t kMaxFileBytes = 256 * 1024 * 1024;
 
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const char* path) {
-  const FileDescriptor file(::open(path, O_RDONLY | O_CLOEXEC));
-  if (file.get() < 0) return std::nullopt;
-  struct stat info {};
-  if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxFileBytes)
-    return std::nullopt;
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(info.st_size));
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t got = ::read(file.get(), bytes.data() + done, bytes.size() - done);
-    if (got < 0) return std::nullopt;
-    if (got == 0) break;  // shrank while we read: keep what is there
-    done += static_cast<std::size_t>(got);
-  }
-  bytes.resize(done);
+// The reader maps the whole file. A named pipe, a device or a folder has no
+// contents to map, and neither has an empty file: a mapping of nothing
+// fails. Each of these is a file that cannot be opened.
+std::optional<std::string> ReadMappableFile(const char* path) {
+  std::optional<std::string> bytes = platform::ReadWholeFile(path, kMaxFileBytes);
+  if (bytes && bytes->empty()) return std::nullopt;
   return bytes;
 }
 
@@ -67,12 +41,13 @@ std::string OpenFailedMessage(const char* path) {
 
 PaletteImage* LoadDibImage(const char* path) {
   if (path == nullptr) path = "";
-  const auto bytes = ReadWholeFile(path);
+  const std::optional<std::string> bytes = ReadMappableFile(path);
   if (!bytes) {
     ShowError(OpenFailedMessage(path));
     return nullptr;
   }
-  DibDecodeResult result = DecodeDib(*bytes);
+  DibDecodeResult result =
+      DecodeDib(std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()));
   if (result.image == nullptr) ShowError(result.message);
   return result.image;
 }

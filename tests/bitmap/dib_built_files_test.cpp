@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "renderer/dib/dib_image_loader.h"
@@ -92,20 +94,54 @@ TEST(DibBuiltFiles, HostileFilesEndInAMessage) {
   }
 }
 
-// Failures to read the file itself; without a display the message goes to
-// standard error, exactly one per call.
+volatile std::sig_atomic_t g_alarmRang = 0;
+
+// Cuts a read that blocks (on a named pipe, say) short after a few seconds,
+// so that it fails its row instead of hanging the whole run.
+class BlockingGuard {
+ public:
+  BlockingGuard() {
+    g_alarmRang = 0;
+    struct sigaction ring {};
+    ring.sa_handler = [](int) { g_alarmRang = 1; };  // no SA_RESTART: the blocked call returns
+    ::sigaction(SIGALRM, &ring, &previous_);
+    ::alarm(5);
+  }
+  ~BlockingGuard() {
+    ::alarm(0);
+    ::sigaction(SIGALRM, &previous_, nullptr);
+  }
+  BlockingGuard(const BlockingGuard&) = delete;
+  BlockingGuard& operator=(const BlockingGuard&) = delete;
+
+ private:
+  struct sigaction previous_ {};
+};
+
+// Files that cannot be read as a whole, at once, count as unopenable: the
+// open-failure message, exactly one per call; without a display it goes to
+// standard error. An empty file is among them, as a file mapping of nothing
+// fails.
 TEST(LoadDibImage, ReportsAnUnreadableFileOnceWithoutADisplay) {
   ::unsetenv("DISPLAY");
-  const std::string folder = ::testing::TempDir(), giant = folder + "bitmap_giant.bmp";
+  const std::string folder = ::testing::TempDir(), giant = folder + "bitmap_giant.bmp",
+                    empty = folder + "bitmap_empty.bmp", pipe = folder + "bitmap_pipe.bmp";
   std::ofstream{giant}.close();
   ASSERT_EQ(::truncate(giant.c_str(), 1LL << 30), 0);
-  for (const std::string& path : {std::string("/nonexistent/blazemere/palette.bmp"), folder, giant}) {
+  std::ofstream{empty}.close();
+  std::remove(pipe.c_str());
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  for (const std::string& path : {std::string("/nonexistent/blazemere/palette.bmp"), folder, giant, empty, pipe}) {
     SCOPED_TRACE(path);
     ::testing::internal::CaptureStderr();
-    EXPECT_EQ(LoadDibImage(path.c_str()), nullptr);
+    {
+      const BlockingGuard guard;
+      EXPECT_EQ(LoadDibImage(path.c_str()), nullptr);
+    }
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Error: Failed to open DIB file " + path + ".\n");
+    EXPECT_EQ(g_alarmRang, 0) << "the read blocked";
   }
-  std::remove(giant.c_str());
+  for (const std::string& path : {giant, empty, pipe}) std::remove(path.c_str());
 }
 
 }  // namespace
