@@ -4,9 +4,12 @@
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 #include "renderer/fire_effect.h"
+#include "renderer/fire_window_focus.h"
 #include "renderer/frame_pacer.h"
 
 namespace {
@@ -15,6 +18,7 @@ namespace {
 // here. The fire object's destructor runs from the exit handler.
 FireEffect fireEffect;
 FramePacer framePacer;
+bool fireReady = false;  // Init has run: before it there is no fire to draw
 
 constexpr unsigned char kEscape = 27;
 
@@ -32,7 +36,7 @@ void InitGl() {
 
 void Display() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  fireEffect.Draw();
+  if (fireReady) fireEffect.Draw();
   glutSwapBuffers();
 }
 
@@ -45,11 +49,34 @@ void Keyboard(unsigned char key, int /*x*/, int /*y*/) {
   if (key == kEscape) std::exit(0);
 }
 
+bool CoversScreen() {
+  return glutGet(GLUT_WINDOW_X) == 0 && glutGet(GLUT_WINDOW_Y) == 0 &&
+         glutGet(GLUT_WINDOW_WIDTH) == glutGet(GLUT_SCREEN_WIDTH) &&
+         glutGet(GLUT_WINDOW_HEIGHT) == glutGet(GLUT_SCREEN_HEIGHT);
+}
+
+// freeglut moves and sizes the window only as its loop runs, so it runs
+// here until the window covers the screen: a palette that cannot be read
+// shows its box over the full-screen fire, not over a small window in a
+// corner. Its loop draws meanwhile, hence fireReady. A window manager that
+// never grants the full screen gets a second, then the start goes on.
+void WaitUntilScreenCovered() {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+  while (!CoversScreen() && std::chrono::steady_clock::now() < deadline) {
+    glutMainLoopEvent();
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+}
+
 void CoverScreen() {
   // Without a window manager freeglut would leave the window at (1, 1).
   glutPositionWindow(0, 0);
   glutFullScreen();
   glutSetCursor(GLUT_CURSOR_NONE);
+  WaitUntilScreenCovered();
+  // The host starts us as a window that gets the focus; another program
+  // holding the keyboard would otherwise swallow the Escape that ends us.
+  FocusFireWindow();
 }
 
 }  // namespace
@@ -65,6 +92,7 @@ int main(int argc, char** argv) {
   CoverScreen();
   InitGl();
   fireEffect.Init();
+  fireReady = true;
   framePacer.Start();
   glutMainLoop();
   return 0;

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <X11/Xlib.h>
+#include <sys/stat.h>
+
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -150,9 +152,15 @@ class HostProgram : public ::testing::Test {
   std::string host_;
 };
 
+// The run starts on a desktop where another program holds the keyboard and
+// a named pipe sits where the palette goes: the palette replaces the pipe
+// without blocking, and Escape typed as a user types it ends everything.
 TEST_F(HostProgram, SaverRunFromStartToEscape) {
   ExpectSilentEnd({"/a"});
   ASSERT_TRUE(PointerVisible());
+  fs::create_directories(fs::path(PaletteFile()).parent_path());
+  ASSERT_EQ(mkfifo(PaletteFile().c_str(), 0600), 0);
+  ASSERT_NE(session_->CreateFocusedWindow(), 0u);
 
   const auto host = Start({"/s"});
   const Window renderer = session_->WaitForWindow(kRendererTitle, kHangGuard);
@@ -160,6 +168,7 @@ TEST_F(HostProgram, SaverRunFromStartToEscape) {
   CoverRendererUnderThePointer();
   const Window saver = platform::FindWindowByTitle(display(), kSaverTitle);
   EXPECT_TRUE(saver != 0 && !IsShown(display(), saver)) << "no hidden saver window";
+  EXPECT_TRUE(fs::is_regular_file(PaletteFile())) << "the pipe is still in the palette's place";
   EXPECT_EQ(ReadBytes(PaletteFile()).size(), 3126u);
   EXPECT_EQ(ReadBytes(PaletteFile()), host::PaletteRampBmpFile());
 
@@ -176,7 +185,8 @@ TEST_F(HostProgram, SaverRunFromStartToEscape) {
   EXPECT_FALSE(session_->Exists(kMessageTitle));
   EXPECT_FALSE(PointerVisible()) << "the pointer shows during the run";
 
-  PressKeyIn(renderer, "Escape");
+  EXPECT_TRUE(session_->WaitForFocus(renderer, kHangGuard)) << "the fire window did not take the keyboard";
+  ASSERT_EQ(XDoTool({"key", "Escape"}), 0);
   EXPECT_TRUE(session_->WaitForNoWindow(kRendererTitle, kHangGuard)) << "the renderer did not take the Escape";
   // The watch looks twice a second; the guard only catches a hang.
   ASSERT_EQ(host->WaitForExit(kHangGuard), 0);

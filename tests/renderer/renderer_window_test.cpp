@@ -5,9 +5,12 @@
 
 #include <X11/Xatom.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <thread>
 #include <tuple>
@@ -36,13 +39,6 @@ bool StackedAbove(Display* display, Window upper, Window lower) {
   return above;
 }
 
-bool HasFocus(Display* display, Window window) {
-  Window focus = 0;
-  int revert = 0;
-  XGetInputFocus(display, &focus, &revert);
-  return focus == window;
-}
-
 // What a window manager sends when the user closes a window.
 void SendDeleteWindow(Display* display, Window window) {
   XEvent event{};
@@ -64,15 +60,26 @@ class RendererWindowTest : public ::testing::Test {
     std::filesystem::create_directories(dataHome_ + "/blazemere/drive_c/k_vorn");
   }
 
+  std::string PalettePath() const { return dataHome_ + "/blazemere/drive_c/k_vorn/Blazemere.bmp"; }
+
   // Writes the palette file (none if `bytes` is empty), starts the renderer
   // as the host does (by path, no arguments) and waits for its window.
   Window Start(const std::vector<std::uint8_t>& bytes) {
-    const std::string palette = dataHome_ + "/blazemere/drive_c/k_vorn/Blazemere.bmp";
-    std::filesystem::remove(palette);
-    if (!bytes.empty()) std::ofstream(palette, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
+    std::filesystem::remove(PalettePath());
+    if (!bytes.empty()) std::ofstream(PalettePath(), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
+    return StartWithPaletteInPlace();
+  }
+  Window StartWithPaletteInPlace() {
     renderer_ = std::make_unique<ChildProcess>(BinDir() + "/Blazemere.dll", std::vector<std::string>{},
                                                std::map<std::string, std::string>{{"XDG_DATA_HOME", dataHome_}});
     return x_.WaitForWindow(kTitle, 10s);
+  }
+
+  bool CoversScreen(Window window) {
+    Display* d = x_.display();
+    const WindowGeometry g = x_.Geometry(window);
+    return std::tuple(g.x, g.y, g.width, g.height) ==
+           std::tuple(0, 0, DisplayWidth(d, DefaultScreen(d)), DisplayHeight(d, DefaultScreen(d)));
   }
 
   XSession x_;
@@ -80,14 +87,16 @@ class RendererWindowTest : public ::testing::Test {
   std::unique_ptr<ChildProcess> renderer_;
 };
 
-TEST_F(RendererWindowTest, FullScreenAndOnlyEscapeEndsIt) {
+// Another program holds the keyboard when the renderer starts: the fire
+// window takes it, or Escape would go elsewhere and leave the user stuck.
+TEST_F(RendererWindowTest, FullScreenTakesTheKeyboardAndOnlyEscapeEndsIt) {
+  const Window other = x_.CreateFocusedWindow();
+  ASSERT_NE(other, 0u);
   const Window window = Start(blazemere::host::PaletteRampBmpFile());
   ASSERT_NE(window, 0u) << renderer_->StandardError();
-  Display* d = x_.display();
-  const auto full = std::tuple(0, 0, DisplayWidth(d, DefaultScreen(d)), DisplayHeight(d, DefaultScreen(d)));
-  const auto shown = [&] { const WindowGeometry g = x_.Geometry(window); return std::tuple(g.x, g.y, g.width, g.height); };
-  for (int i = 0; i < 250 && shown() != full; ++i) std::this_thread::sleep_for(20ms);  // 5 s is only a hang guard
-  EXPECT_EQ(shown(), full);
+  for (int i = 0; i < 250 && !CoversScreen(window); ++i) std::this_thread::sleep_for(20ms);  // 5 s is only a hang guard
+  EXPECT_TRUE(CoversScreen(window));
+  EXPECT_TRUE(x_.WaitForFocus(window, 5s)) << "the fire window did not take the keyboard";
   for (const auto& input : std::vector<std::vector<std::string>>{{"mousemove", "200", "200"}, {"key", "a"}, {"click", "1"}}) {
     ASSERT_EQ(XDoTool(input), 0);
     std::this_thread::sleep_for(200ms);
@@ -107,18 +116,30 @@ TEST_F(RendererWindowTest, ClosingTheWindowEndsItNormally) {
   EXPECT_TRUE(x_.WaitForNoWindow(kTitle, 5s));
 }
 
-// The box must be on top and hold the keyboard: one hidden behind the fire
-// would leave the user stuck.
+// The box comes over the full-screen fire, on top and holding the keyboard:
+// one hidden behind the fire would leave the user stuck. A named pipe where
+// the palette belongs must not block the renderer: it cannot be read, so it
+// gives the box like a missing file.
 TEST_F(RendererWindowTest, UnusablePaletteShowsErrorOverTheFireAndEndsWithOne) {
   const std::vector<std::uint8_t> header108 = BuildBmp({.headerSize = 108, .bits = {0, 0, 0, 0}});
-  for (const auto& [name, file] : {std::pair{"missing file", std::vector<std::uint8_t>{}}, {"108-byte header", header108}}) {
+  const auto pipe = [this] {
+    std::filesystem::remove(PalettePath());
+    return ::mkfifo(PalettePath().c_str(), 0600) == 0 ? StartWithPaletteInPlace() : Window{0};
+  };
+  const std::pair<const char*, std::function<Window()>> cases[] = {
+      {"missing file", [&] { return Start({}); }},
+      {"108-byte header", [&] { return Start(header108); }},
+      {"named pipe", pipe},
+  };
+  for (const auto& [name, start] : cases) {
     SCOPED_TRACE(name);
-    const Window fire = Start(file);
+    ASSERT_NE(x_.CreateFocusedWindow(), 0u);
+    const Window fire = start();
     const Window box = x_.WaitForWindow("Error", 10s);
     ASSERT_NE(fire, 0u);
     ASSERT_NE(box, 0u) << renderer_->StandardError();
-    for (int i = 0; i < 100 && !HasFocus(x_.display(), box); ++i) std::this_thread::sleep_for(20ms);
-    EXPECT_TRUE(HasFocus(x_.display(), box));
+    EXPECT_TRUE(CoversScreen(fire)) << "the box came before the fire covered the screen";
+    EXPECT_TRUE(x_.WaitForFocus(box, 2s));
     EXPECT_TRUE(StackedAbove(x_.display(), box, fire));
     EXPECT_TRUE(renderer_->IsRunning()) << "waits for the user";
     ASSERT_EQ(XDoTool({"key", "Return"}), 0);

@@ -35,6 +35,26 @@ bool XSession::WaitForNoWindow(const std::string& title, std::chrono::millisecon
 
 bool XSession::Exists(const std::string& title) { return platform::FindWindowByTitle(display_, title) != 0; }
 
+Window XSession::CreateFocusedWindow() {
+  const Window window = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 100, 100, 64, 64, 0, 0, 0x808080);
+  XStoreName(display_, window, "another program");
+  XMapWindow(display_, window);
+  XSync(display_, False);
+  return XDoTool({"windowfocus", "--sync", std::to_string(window)}) == 0 ? window : 0;
+}
+
+bool XSession::WaitForFocus(Window window, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(display_, &focus, &revert);
+    if (focus == window) return true;
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+}
+
 WindowGeometry XSession::Geometry(Window window) {
   WindowGeometry geometry;
   XWindowAttributes attributes{};

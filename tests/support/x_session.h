@@ -39,6 +39,13 @@ class XSession {
   bool WaitForNoWindow(const std::string& title, std::chrono::milliseconds timeout);
   bool Exists(const std::string& title);
 
+  // A plain window of the test's own that takes the keyboard focus (through
+  // xdotool, as a user's click would give it), standing for another
+  // program that held the keyboard when ours started. 0 on failure.
+  Window CreateFocusedWindow();
+  // False if `window` does not hold the keyboard focus before the deadline.
+  bool WaitForFocus(Window window, std::chrono::milliseconds timeout);
+
   WindowGeometry Geometry(Window window);
   // What the screen shows in the rectangle (root coordinates).
   RgbImage Capture(int x, int y, int width, int height);

@@ -1,0 +1,7 @@
+// The fire window asks for the keyboard once it covers the screen. GLUT has
+// no call for it, so this reaches past GLUT to the window system: on X11
+// the window is the current GLX drawable.
+#pragma once
+
+// Gives the keyboard focus to the window whose GL context is current.
+void FocusFireWindow();
