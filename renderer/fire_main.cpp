@@ -74,6 +74,9 @@ void CoverScreen() {
   glutFullScreen();
   glutSetCursor(GLUT_CURSOR_NONE);
   WaitUntilScreenCovered();
+  // A window manager may hand over the full size before freeglut has drawn
+  // at it; until the fire burns, show black, not what lay under the window.
+  Display();
   // The host starts us as a window that gets the focus; another program
   // holding the keyboard would otherwise swallow the Escape that ends us.
   FocusFireWindow();
