@@ -291,6 +291,37 @@ TEST_F(MusicPlayback, CdSourceThatIsNeitherAFileNorADriveIsNoDrive) {
   }
 }
 
+// Names the file chooser can return: the MP3 is opened through a command
+// string that quotes the name, the WAV is handed over as it is.
+TEST_F(MusicPlayback, FileNamesWithQuotesBlanksAndJapanesePlay) {
+  const char* names[] = {"say \"hi\"", "\"", "\"\"", "a\" b", "x\" type waveaudio alias \"y", "炎の \"歌\" 1"};
+  int serial = 0;
+  for (const char* name : names) {
+    for (const char* kind : {".mp3", ".wav"}) {
+      SCOPED_TRACE(std::string(name) + kind);
+      host::HostSettings settings;
+      settings.bgmFile = folder_ + "/" + name + kind;
+      if (kind == std::string(".mp3")) {
+        ASSERT_TRUE(WriteMp3(settings.bgmFile, Tone(1000, 0.6)));
+      } else {
+        WriteWav(settings.bgmFile, Tone(1000, 0.6));
+      }
+      output_ = folder_ + "/heard" + std::to_string(++serial) + ".raw";
+      UseDiskAudio(output_);
+      {
+        auto layer = platform::CreateMultimediaLayer();
+        music::BlazemereBgm bgm(*layer, settings);
+        kind == std::string(".mp3") ? bgm.StartMp3() : bgm.StartWav();
+        std::this_thread::sleep_for(500ms);
+        kind == std::string(".mp3") ? bgm.CloseMp3() : bgm.StopWav();
+      }
+      const auto heard = Heard();
+      EXPECT_GE(std::count_if(heard.begin(), heard.end(), [](double f) { return Near(f, 1000); }) * kWindow, 0.25)
+          << "the file was not heard";
+    }
+  }
+}
+
 TEST_F(MusicPlayback, WithoutASoundCardNothingPlaysAndNothingFails) {
   setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
   host::HostSettings settings;

@@ -59,6 +59,8 @@ TEST(SaverMusic, PlaysWhatTheSettingsAskWhileTheFireBurns) {
   const std::string wav = folder + "/music/fire side.wav", mp3 = folder + "/music/fire side.mp3";
   WriteWav(wav, Tone(440, 1.0));
   ASSERT_TRUE(WriteMp3(mp3, Tone(1000, 1.0)));
+  const std::string quoted = folder + "/music/say \"hi\".mp3";
+  ASSERT_TRUE(WriteMp3(quoted, Tone(1000, 1.0)));
   const std::string disc = MakeDiscImage(folder + "/music", {{Tone(660, 1.0)}, {Tone(990, 1.0)}});
   const std::string noDrive = folder + "/no drive";
   const std::string heardFile = folder + "/heard.raw";
@@ -80,6 +82,7 @@ TEST(SaverMusic, PlaysWhatTheSettingsAskWhileTheFireBurns) {
       {"music kind abc plays nothing", "abc", "0", wav, noDrive, 0},
       {"missing music file", "2", "0", folder + "/music/gone.wav", noDrive, 0},
       {"cd without a drive", "1", "0", "", noDrive, 0},
+      {"mp3 whose name holds quotes", "2", "0", quoted, noDrive, 1000},
       {"named pipe as the wav file", "2", "0", pipeWav, noDrive, 0},
       {"named pipe as the mp3 file", "2", "0", pipeMp3, noDrive, 0},
       {"named pipe as the cd", "1", "0", "", pipeDisc, 0},
