@@ -181,7 +181,9 @@ TEST_F(MusicPlayback, RepeatHoldsItsTrack) {
   for (const auto& [tone, slices] : Runs(Heard(), {440, 660, 990, 1320})) {
     if (tone == 660) slices660 += slices;
     if (tone == 990) slices990 += slices;
-    if (tone == 440 || tone == 1320) slicesOther += slices;
+    // A slice that holds a jump, or sound after a gap on a busy machine, reads
+    // as some lower tone; another track really played fills a watch interval.
+    if ((tone == 440 || tone == 1320) && slices > 1) slicesOther += slices;
   }
   EXPECT_GE(slices660 * kWindow, 1.5);
   EXPECT_GE(slices660, 3 * slices990) << "track 3 is heard only until the next watch tick";
