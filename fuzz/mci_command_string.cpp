@@ -1,11 +1,13 @@
 // Any command string through the MCI grammar, and any position text it holds
 // through the CD position rules of a made-up mixed-mode disc: no crash, no
-// hang, and every accepted position lies on the disc.
+// hang, and every accepted position lies on the disc. The same bytes read as
+// a disc image's sheet give only names of one line each.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
+#include "platform/mci/cd_image_files.h"
 #include "platform/mci/cd_position.h"
 #include "platform/mci/mci_command_parser.h"
 
@@ -13,6 +15,9 @@ using namespace blazemere::platform::mci;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
+  for (const std::string& name : SheetFileNames(text)) {
+    if (name.empty() || name.find_first_of("\r\n") != std::string::npos) std::abort();
+  }
   const ParsedCommand parsed = ParseMciCommand(text);
   if (parsed.error != MciError::kNone) {
     if (!ErrorText(Code(parsed.error))) std::abort();

@@ -45,6 +45,18 @@ std::optional<std::int16_t> TrackNumber(const std::string& text) {
   return number;
 }
 
+// A quote inside a quoted name is written twice, as the command-string reader
+// wants it. Names without one, every name Windows allows among them, go as
+// they are.
+std::string QuoteInnerQuotes(const std::string& name) {
+  std::string written;
+  for (char c : name) {
+    written.push_back(c);
+    if (c == '"') written.push_back('"');
+  }
+  return written;
+}
+
 }  // namespace
 
 // Sends without a reply buffer; the result is looked at only by StartMp3.
@@ -89,7 +101,7 @@ void BlazemereBgm::CloseCdAudio() {
 }
 
 void BlazemereBgm::StartMp3() {
-  const std::string open = "open \"" + settings_.bgmFile + "\" type MPEGVideo Alias " + kMp3Alias;
+  const std::string open = "open \"" + QuoteInnerQuotes(settings_.bgmFile) + "\" type MPEGVideo Alias " + kMp3Alias;
   if (SendPlain(open) == 0) SendPlain(std::string("play ") + kMp3Alias);
 }
 

@@ -14,6 +14,9 @@ namespace blazemere::platform::mci {
 std::optional<std::string> CdSourceName();
 
 // Tries `source` once; false when it is neither a drive nor a readable image.
+// Only a device node or a regular file is tried, and an image only when the
+// files that go with it are regular files too: nothing here ever waits on a
+// named pipe.
 bool CdSourceOpens(const std::string& source);
 
 // The tracks of the disc in `source`; empty when there is no disc.

@@ -19,7 +19,9 @@ class CdSectorReader {
   virtual bool Read(std::int32_t lsn, int count, std::int16_t* samples) = 0;
 };
 
-// Nothing when the source cannot be opened.
+// Nothing when the source cannot be opened. Runs on the feeder thread, which
+// the stream leaves behind when it hangs, and only on a source whose table of
+// contents was read, so the source is not checked again here.
 std::unique_ptr<CdSectorReader> OpenCdSectorReader(const std::string& source);
 
 }  // namespace blazemere::platform::mci

@@ -15,13 +15,24 @@ bool ParseMilliseconds(const std::string& text, long long& milliseconds) {
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), milliseconds);
   return ec == std::errc() && end == text.data() + text.size() && milliseconds >= 0;
 }
+
+// The name's ending as the first guess of the format, as SDL_mixer guesses
+// for a file it opens by name; anything else is told by its first bytes.
+Mix_MusicType TypeByName(const std::string& fileName) {
+  const std::size_t dot = fileName.rfind('.');
+  const std::string ending = dot == std::string::npos ? std::string() : LowerAscii(fileName.substr(dot + 1));
+  if (ending == "mp3") return MUS_MP3;
+  if (ending == "wav") return MUS_WAV;
+  return MUS_NONE;
+}
 }  // namespace
 
 MciError FilePlayerDevice::Open(AudioOutput& output, const std::string& fileName, std::unique_ptr<MciDevice>& device) {
-  const std::string path = LocalFilePath(fileName);
-  if (!IsReadableFile(path)) return MciError::kFileNotFound;
+  RwHandle file = OpenMusicFile(fileName);
+  if (!file) return MciError::kFileNotFound;
   if (!output.Ensure()) return MciError::kNoAudioOutput;
-  Mix_Music* music = Mix_LoadMUS(path.c_str());
+  // The music keeps the file open while it streams and closes it when freed.
+  Mix_Music* music = Mix_LoadMUSType_RW(file.release(), TypeByName(fileName), 1);
   if (music == nullptr) return MciError::kInvalidFile;
   device.reset(new FilePlayerDevice(output, music));
   return MciError::kNone;

@@ -1,8 +1,11 @@
-// Where a music file named by the host really lies.
+// Where a music file named by the host really lies, and opening it.
 #include "platform/mci/local_file_path.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cstdio>
 
 #include "platform/paths/drive_letter_path.h"
 
@@ -14,9 +17,23 @@ std::string LocalFilePath(const std::string& name) {
   return driveLetter ? MapDriveLetterPath(name) : name;
 }
 
-bool IsReadableFile(const std::string& path) {
+// Checked on the open descriptor, not on the name, so that the file looked at
+// is the file read. O_NONBLOCK lets the open of a named pipe return at once;
+// on a regular file it changes nothing.
+RwHandle OpenMusicFile(const std::string& name) {
+  const std::string path = LocalFilePath(name);
+  if (path.empty()) return nullptr;
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return nullptr;
   struct stat info {};
-  return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(path.c_str(), R_OK) == 0;
+  std::FILE* file = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? fdopen(fd, "rb") : nullptr;
+  if (file == nullptr) {
+    close(fd);
+    return nullptr;
+  }
+  RwHandle rw(SDL_RWFromFP(file, SDL_TRUE));
+  if (!rw) std::fclose(file);
+  return rw;
 }
 
 }  // namespace blazemere::platform::mci

@@ -17,7 +17,27 @@ struct Word {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-// Splits at blanks; a double quote opens a section that runs to the next one.
+// Appends the quoted section that opens at `i` and moves `i` past it. Two
+// quotes in a row inside it stand for one quote in the text: a name that holds
+// a quote (legal outside Windows) can be written that way, and a command that
+// Windows takes never has them, since there the second quote would be an error.
+MciError TakeQuoted(std::string_view text, std::size_t& i, std::string& into) {
+  std::size_t from = i + 1;
+  for (;;) {
+    const std::size_t close = text.find('"', from);
+    if (close == std::string_view::npos) return MciError::kNoClosingQuote;
+    into.append(text.substr(from, close - from));
+    if (close + 1 >= text.size() || text[close + 1] != '"') {
+      i = close + 1;
+      return MciError::kNone;
+    }
+    into.push_back('"');
+    from = close + 2;
+  }
+}
+
+// Splits at blanks; a double quote opens a section that runs to the next
+// single one.
 MciError SplitWords(std::string_view text, std::vector<Word>& words) {
   std::size_t i = 0;
   while (i < text.size()) {
@@ -28,11 +48,8 @@ MciError SplitWords(std::string_view text, std::vector<Word>& words) {
     Word word;
     while (i < text.size() && !IsBlank(text[i])) {
       if (text[i] == '"') {
-        const std::size_t close = text.find('"', i + 1);
-        if (close == std::string_view::npos) return MciError::kNoClosingQuote;
-        word.text.append(text.substr(i + 1, close - i - 1));
+        if (MciError error = TakeQuoted(text, i, word.text); error != MciError::kNone) return error;
         word.quoted = true;
-        i = close + 1;
       } else {
         word.text.push_back(text[i++]);
       }

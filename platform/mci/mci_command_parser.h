@@ -38,7 +38,8 @@ struct ParsedCommand {
 inline constexpr std::size_t kMaxCommandLength = 8192;
 
 // Keywords are matched without regard to case; a name in double quotes may
-// hold blanks. "wait" and "notify" are accepted and ignored.
+// hold blanks, and a quote written twice inside them stands for one quote.
+// "wait" and "notify" are accepted and ignored.
 ParsedCommand ParseMciCommand(std::string_view text);
 
 // ASCII lower case, for device names and aliases.

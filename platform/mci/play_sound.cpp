@@ -4,8 +4,6 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <string>
-
 #include "platform/mci/local_file_path.h"
 #include "platform/mci/multimedia_layer.h"
 
@@ -17,9 +15,9 @@ bool SoundPlayer::PlaySound(const char* file, std::uint32_t flags) {
   const bool async = (flags & kSndAsync) != 0;
   const bool loop = (flags & kSndLoop) != 0;
   if (loop && !async) return false;  // a looping sound that the caller waits for would never return
-  const std::string path = LocalFilePath(file);
-  if (!IsReadableFile(path) || !output_.Ensure()) return false;
-  chunk_ = Mix_LoadWAV(path.c_str());
+  RwHandle source = OpenMusicFile(file);
+  if (!source || !output_.Ensure()) return false;
+  chunk_ = Mix_LoadWAV_RW(source.release(), 1);
   if (chunk_ == nullptr) return false;
   channel_ = Mix_PlayChannel(-1, chunk_, loop ? -1 : 0);
   if (channel_ < 0) {

@@ -6,7 +6,10 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <future>
 #include <thread>
 
 #include <fcntl.h>
@@ -178,7 +181,9 @@ TEST_F(MusicPlayback, RepeatHoldsItsTrack) {
   for (const auto& [tone, slices] : Runs(Heard(), {440, 660, 990, 1320})) {
     if (tone == 660) slices660 += slices;
     if (tone == 990) slices990 += slices;
-    if (tone == 440 || tone == 1320) slicesOther += slices;
+    // A slice that holds a jump, or sound after a gap on a busy machine, reads
+    // as some lower tone; another track really played fills a watch interval.
+    if ((tone == 440 || tone == 1320) && slices > 1) slicesOther += slices;
   }
   EXPECT_GE(slices660 * kWindow, 1.5);
   EXPECT_GE(slices660, 3 * slices990) << "track 3 is heard only until the next watch tick";
@@ -208,6 +213,115 @@ TEST_F(MusicPlayback, ClosingDoesNotWaitForAStuckReader) {
   const int writer = open(bin.c_str(), O_WRONLY | O_NONBLOCK);
   if (writer >= 0) close(writer);
   std::this_thread::sleep_for(200ms);
+}
+
+// Runs `call` on a thread of its own and waits `guard` for it; false when it
+// did not return in time, after `release` has let it go.
+bool ReturnsWithin(std::chrono::milliseconds guard, const std::function<void()>& call,
+                   const std::function<void()>& release) {
+  std::packaged_task<void()> task(call);
+  std::future<void> done = task.get_future();
+  std::thread thread(std::move(task));
+  const bool inTime = done.wait_for(guard) == std::future_status::ready;
+  if (!inTime) release();
+  if (inTime || done.wait_for(2s) == std::future_status::ready) {
+    thread.join();
+  } else {
+    thread.detach();  // still stuck: the test has failed already
+  }
+  return inTime;
+}
+
+// Each row makes the files of one source; every pipe in it stays without a
+// writer, so whatever opens one for reading waits for ever.
+TEST_F(MusicPlayback, CdSourceThatIsNeitherAFileNorADriveIsNoDrive) {
+  namespace fs = std::filesystem;
+  const auto pipeAt = [](const std::string& path) {
+    fs::remove(path);
+    EXPECT_EQ(mkfifo(path.c_str(), 0600), 0) << path;
+  };
+  const struct {
+    const char* name;
+    std::function<std::string(const std::string& folder)> make;  // returns the source
+    std::vector<std::string> pipes;                               // relative to the folder
+    bool opens;
+  } rows[] = {
+      {"a disc image", [](const std::string& f) { return MakeDiscImage(f, {{Tone(440, 0.2)}}); }, {}, true},
+      {"pipe as the source", [](const std::string& f) { return f + "/disc.cue"; }, {"disc.cue"}, false},
+      {"pipe as the image's data", [](const std::string& f) { return MakeDiscImage(f, {{Tone(440, 0.2)}}); },
+       {"disc.bin"}, false},
+      {"pipe as the sheet beside a .bin",
+       [](const std::string& f) {
+         MakeDiscImage(f, {{Tone(440, 0.2)}});
+         return f + "/disc.bin";
+       },
+       {"disc.cue"}, false},
+      {"pipe as the sheet's CD-Text file",
+       [](const std::string& f) {
+         const std::string cue = MakeDiscImage(f, {{Tone(440, 0.2)}});
+         std::ofstream(cue, std::ios::app) << "CDTEXTFILE \"text.cdt\"\n";
+         return cue;
+       },
+       {"text.cdt"}, false},
+      {"pipe as a .toc sheet's data file",
+       [](const std::string& f) {
+         std::ofstream(f + "/disc.toc") << "CD_DA\nTRACK AUDIO\nFILE \"" << f << "/data.bin\" 0\n";
+         return f + "/disc.toc";
+       },
+       {"data.bin"}, false},
+      {"a folder", [](const std::string& f) { return f; }, {}, false},
+  };
+  int serial = 0;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::string folder = folder_ + "/source" + std::to_string(++serial);
+    fs::create_directories(folder);
+    const std::string source = row.make(folder);
+    for (const std::string& pipe : row.pipes) pipeAt(folder + "/" + pipe);
+    setenv("BLAZEMERE_CDROM", source.c_str(), 1);
+    const std::shared_ptr<platform::MultimediaLayer> layer = platform::CreateMultimediaLayer();
+    auto code = std::make_shared<std::uint32_t>(1);
+    const bool returned = ReturnsWithin(
+        3s, [this, layer, code] { Send(*layer, "open cdaudio", code.get()); },
+        [&] {
+          for (const std::string& pipe : row.pipes) close(open((folder + "/" + pipe).c_str(), O_WRONLY | O_NONBLOCK));
+        });
+    EXPECT_TRUE(returned) << "opening the CD device hung";
+    if (returned) {
+      EXPECT_EQ(*code == 0, row.opens) << "code " << *code;
+    }
+  }
+}
+
+// Names the file chooser can return: the MP3 is opened through a command
+// string that quotes the name, the WAV is handed over as it is.
+TEST_F(MusicPlayback, FileNamesWithQuotesBlanksAndJapanesePlay) {
+  const char* names[] = {"say \"hi\"", "\"", "\"\"", "a\" b", "x\" type waveaudio alias \"y", "炎の \"歌\" 1"};
+  int serial = 0;
+  for (const char* name : names) {
+    for (const char* kind : {".mp3", ".wav"}) {
+      SCOPED_TRACE(std::string(name) + kind);
+      host::HostSettings settings;
+      settings.bgmFile = folder_ + "/" + name + kind;
+      if (kind == std::string(".mp3")) {
+        ASSERT_TRUE(WriteMp3(settings.bgmFile, Tone(1000, 0.6)));
+      } else {
+        WriteWav(settings.bgmFile, Tone(1000, 0.6));
+      }
+      output_ = folder_ + "/heard" + std::to_string(++serial) + ".raw";
+      UseDiskAudio(output_);
+      {
+        auto layer = platform::CreateMultimediaLayer();
+        music::BlazemereBgm bgm(*layer, settings);
+        kind == std::string(".mp3") ? bgm.StartMp3() : bgm.StartWav();
+        std::this_thread::sleep_for(500ms);
+        kind == std::string(".mp3") ? bgm.CloseMp3() : bgm.StopWav();
+      }
+      const auto heard = Heard();
+      EXPECT_GE(std::count_if(heard.begin(), heard.end(), [](double f) { return Near(f, 1000); }) * kWindow, 0.25)
+          << "the file was not heard";
+    }
+  }
 }
 
 TEST_F(MusicPlayback, WithoutASoundCardNothingPlaysAndNothingFails) {
