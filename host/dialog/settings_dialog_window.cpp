@@ -18,10 +18,13 @@
 #include "host/dialog/window_frame_hints.h"
 #include "host/resources/dialog/dialog_art.h"
 #include "host/settings_file.h"
+#include "host/start_up.h"
 #include "host/window_zoom.h"
 #include "platform/dialogs/file_open_dialog.h"
 #include "platform/dialogs/japanese_ui_font.h"
+#include "platform/ini/ini_file.h"
 #include "platform/shell/shell_open.h"
+#include "platform/ui/message_box.h"
 
 namespace blazemere::dialog {
 namespace {
@@ -31,6 +34,7 @@ constexpr const char* kCreditLine = "Blazemere fire screen saver  Ver.1.0.0";
 constexpr const char* kProjectAddress = "https://blazemere.example.org/";
 constexpr std::array<const char*, kMusicKindCount> kOptionCaptions = {"なし", "音楽CD", "MP3、WAV"};
 constexpr int kRepeatBoxFontSize = 12;
+constexpr const char* kNotSavedMessage = "設定を保存できませんでした。\n";
 
 // The form's font, which every Command button takes as its container font.
 const controls::CaptionFont kFormFont{};
@@ -216,10 +220,15 @@ void SettingsDialogWindow::ChooseFile() {
 
 void SettingsDialogWindow::Save() {
   const std::string file = host::SettingsFilePath(context_.hostFolder);
-  model_.Save(repeatBox_->value(), [&file](const std::string& section, const std::string& key,
-                                           const std::string& value) {
-    host::WriteIniString(section, key, value, file);
+  const bool saved = model_.Save(repeatBox_->value(), [&file](const std::string& section, const std::string& key,
+                                                             const std::string& value) {
+    return host::WriteIniString(section, key, value, file);
   });
+  // The dialog closes either way; the user must not believe the settings kept.
+  if (!saved) {
+    platform::ShowMessageBox(host::kApplicationTitle, kNotSavedMessage + platform::ResolveProfilePaths(file).writeTo,
+                             platform::MessageBoxIcon::kError);
+  }
   Close();
 }
 
