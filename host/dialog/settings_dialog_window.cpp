@@ -34,6 +34,11 @@ constexpr const char* kCreditLine = "Blazemere fire screen saver  Ver.1.0.0";
 constexpr const char* kProjectAddress = "https://blazemere.example.org/";
 constexpr std::array<const char*, kMusicKindCount> kOptionCaptions = {"なし", "音楽CD", "MP3、WAV"};
 constexpr int kRepeatBoxFontSize = 12;
+// The chooser's name buffer holds 255 characters with the closing NUL: a path
+// of at most 254 bytes, which the settings file (values up to 255 bytes)
+// always gives back whole.
+constexpr std::size_t kChooserBufferChars = 255;
+static_assert(kChooserBufferChars - 1 <= platform::kProfileValueLimit);
 constexpr const char* kNotSavedMessage = "設定を保存できませんでした。\n";
 
 // The form's font, which every Command button takes as its container font.
@@ -212,7 +217,8 @@ void SettingsDialogWindow::SelectMusicKind(int kind) {
 
 void SettingsDialogWindow::ChooseFile() {
   const std::optional<std::string> chosen =
-      platform::ChooseFileToOpen({"ﾌｧｲﾙを開く", "BGMﾌｧｲﾙ (MP3 WAV)", "*.MP3;*.WAV", model_.ChooserFolder()});
+      platform::ChooseFileToOpen({"ﾌｧｲﾙを開く", "BGMﾌｧｲﾙ (MP3 WAV)", "*.MP3;*.WAV", model_.ChooserFolder(),
+                                  kChooserBufferChars - 1});
   if (!chosen) return;
   model_.ChooseFile(*chosen);
   pathLabel_->SetPath(model_.FileLabel());

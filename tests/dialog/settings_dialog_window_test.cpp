@@ -123,6 +123,39 @@ TEST_F(SettingsDialogTest, CloseBoxWritesNothingAndSavedWavReachesTheNextSaverRu
   EXPECT_GE(slices440 * 0.05, 1.0) << "the saved WAV file was not heard";
 }
 
+// The chooser's name buffer holds 254 bytes of path and the settings file
+// gives back 255: a path that fits is saved and read back whole, a longer
+// one is refused with a message while the chooser stays open for another.
+TEST_F(SettingsDialogTest, ChooserRefusesAPathTheSettingsCannotHold) {
+  // "火" is three bytes in UTF-8, as most Japanese characters are. The
+  // chooser starts in that folder, beside the file chosen before; the name
+  // typed there makes the path as long as the row asks.
+  const std::string music = folder_ + "/music/火火火火火火火火火火", before = music + "/before.mp3";
+  fs::create_directories(music);
+  WriteFile(before, "ID3");
+  const struct { std::size_t bytes; bool accepted; } rows[] = {{254, true}, {255, false}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.bytes);
+    const std::string name = std::string(row.bytes - music.size() - 5, 'a') + ".mp3", song = music + "/" + name;
+    WriteFile(song, "ID3");
+    WriteFile(IniPath(), IniBytes(" 2", " 0", before));
+    ASSERT_NO_FATAL_FAILURE(OpenDialog());
+    ASSERT_NE(OpenChooser(), 0u);
+    XDoTool({"type", name});
+    XDoTool({"key", "Return"});
+    if (!row.accepted) {
+      ASSERT_TRUE(Eventually([this] { return WindowsTitled(kChooserTitle) == 2; })) << "no message over the chooser";
+      XDoTool({"key", "Return"});
+      EXPECT_TRUE(Eventually([this] { return WindowsTitled(kChooserTitle) == 1; })) << "the chooser went with the message";
+      XDoTool({"key", "Escape"});
+    }
+    ASSERT_TRUE(x_.WaitForNoWindow(kChooserTitle, 10s));
+    Click(kSetButton);
+    ExpectClosed();
+    EXPECT_EQ(host::LoadSettings(folder_).bgmFile, row.accepted ? song : before);
+  }
+}
+
 // What lies at the settings file's place, told apart from a plain file.
 std::string Fingerprint(const std::string& path) {
   return fs::is_directory(path) ? "folder holding " + ReadFile(path + "/inside") : ReadFile(path);
