@@ -2,7 +2,6 @@
 #include "host/dialog/settings_dialog_window.h"
 
 #include <FL/Fl.H>
-#include <FL/Fl_Input_Choice.H>
 #include <FL/fl_draw.H>
 #include <FL/x.H>
 
@@ -14,6 +13,7 @@
 #include "host/dialog/music_panel.h"
 #include "host/dialog/path_label.h"
 #include "host/dialog/press_box.h"
+#include "host/dialog/repeat_box.h"
 #include "host/dialog/transparent_label.h"
 #include "host/dialog/window_frame_hints.h"
 #include "host/resources/dialog/dialog_art.h"
@@ -125,11 +125,8 @@ void SettingsDialogWindow::BuildPanel() {
   }
 
   const layout::Box repeat = layout::kRepeatBox;
-  repeatBox_ = new Fl_Input_Choice(p.x + repeat.x, p.y + repeat.y, repeat.w, repeat.h);
-  repeatBox_->textfont(font);
-  repeatBox_->textsize(kRepeatBoxFontSize);
-  repeatBox_->input()->textfont(font);
-  repeatBox_->input()->textsize(kRepeatBoxFontSize);
+  repeatBox_ = new RepeatBox(p.x + repeat.x, p.y + repeat.y, repeat.w, repeat.h);
+  repeatBox_->SetTextFont(font, kRepeatBoxFontSize);
   PlaceLabel(p.x + layout::kRepeatLabel.x, p.y + layout::kRepeatLabel.y, layout::kRepeatLabel.h, "曲目をﾘﾋﾟｰﾄ",
              FL_BLACK);
 
@@ -168,7 +165,7 @@ void SettingsDialogWindow::Load() {
   InitCommandButtons();
   ShowLook();
   repeatBox_->value(model_.InitialRepeatText().c_str());
-  for (const std::string& entry : RepeatBoxEntries()) repeatBox_->menubutton()->add(entry.c_str());
+  repeatBox_->SetEntries(RepeatBoxEntries());
   pathLabel_->SetPath(model_.FileLabel());
 }
 

@@ -14,8 +14,6 @@
 #include "host/dialog/settings_dialog_model.h"
 #include "host/host_context.h"
 
-class Fl_Input_Choice;
-
 namespace blazemere::controls {
 class CommandButtonWidget;
 }
@@ -26,6 +24,7 @@ class LinkCursors;
 class LinkLabel;
 class PathLabel;
 class PressBox;
+class RepeatBox;
 
 class SettingsDialogWindow : public Fl_Double_Window {
  public:
@@ -64,7 +63,7 @@ class SettingsDialogWindow : public Fl_Double_Window {
   Fl_RGB_Image icon_;
   std::array<PressBox*, kMusicKindCount> optionPictures_{};
   std::array<PressBox*, kMusicKindCount> optionCaptions_{};
-  Fl_Input_Choice* repeatBox_ = nullptr;
+  RepeatBox* repeatBox_ = nullptr;
   controls::CommandButtonWidget* fileButton_ = nullptr;
   controls::CommandButtonWidget* setButton_ = nullptr;
   controls::CommandButtonWidget* cancelButton_ = nullptr;
