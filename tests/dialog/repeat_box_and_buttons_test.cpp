@@ -1,6 +1,7 @@
-// The repeat box as a hand meets it: the real list with every entry, the
-// empty first one included; two digits shown whole; Tab stopping only at the
-// dialog's four controls.
+// The repeat box and the set button as a hand meets them: the real list with
+// every entry, the empty first one included; two digits shown whole; Tab
+// stopping only at the dialog's four controls; and a tap on 設定 that comes
+// with the pointer, right after typing.
 #include <algorithm>
 
 #include "tests/dialog/dialog_fixture.h"
@@ -116,6 +117,25 @@ TEST_F(SettingsDialogTest, TabStopsAreTheRepeatBoxAndTheThreeButtons) {
   XDoTool({"type", "9"});
   EXPECT_TRUE(Eventually([&] { return CaptureDialog(kRepeatBox.x + 2, kRepeatBox.y + 2, 22, 16) != field; }))
       << "the box did not take the typing";
+}
+
+// A tap lands on 設定 in the same instant as the pointer: it saves and
+// closes every time.
+TEST_F(SettingsDialogTest, TapOnSetRightAfterTypingSaves) {
+  for (int round = 1; round <= 5; ++round) {
+    SCOPED_TRACE(round);
+    WriteFile(IniPath(), IniBytes(" 1", " 7", ""));
+    XDoTool({"mousemove", "0", "0"});  // the dialog opens away from the pointer
+    ASSERT_NO_FATAL_FAILURE(OpenDialog());
+    Click(kRepeatInput);
+    XDoTool({"key", "ctrl+a"});
+    XDoTool({"type", std::to_string(10 + round)});
+    XDoTool({"mousemove", std::to_string(geometry_.x + kSetButton.x), std::to_string(geometry_.y + kSetButton.y),
+             "click", "1"});
+    ASSERT_TRUE(x_.WaitForNoWindow(kDialogTitle, 5s)) << "the tap did nothing";
+    EXPECT_EQ(host_->WaitForExit(10s), 0);
+    EXPECT_EQ(ReadFile(IniPath()), IniBytes(" 1", " " + std::to_string(10 + round), ""));
+  }
 }
 
 }  // namespace
