@@ -242,9 +242,16 @@ void SettingsDialogWindow::OpenLink() {
   });
 }
 
+// Before the dialog is shown, so the outline crosses nothing of ours. The
+// frame a window manager adds is not known yet; the client area stands for
+// the window's rectangle.
 void SettingsDialogWindow::PlayOpeningZoom() {
+  host::ZoomOpen(fl_display, {x(), y(), x() + w(), y() + h()}, context_);
+}
+
+void SettingsDialogWindow::ShowDialog() {
+  show();
   AskForFixedDialogFrame(fl_display, fl_xid(this));
-  host::ZoomOpen(fl_display, fl_xid(this), context_);
 }
 
 // Form_Unload: every way of closing ends here, and the zoom runs back to the
@@ -252,8 +259,18 @@ void SettingsDialogWindow::PlayOpeningZoom() {
 void SettingsDialogWindow::Close() {
   if (closing_) return;
   closing_ = true;
-  if (shown()) host::ZoomClose(fl_display, fl_xid(this), context_);
+  if (shown()) host::ZoomClose(fl_display, fl_xid(this), context_, [this] { RepaintAtOnce(); });
   hide();
+}
+
+// The whole dialog from its back buffer, and its buttons (windows of their
+// own), without waiting for the event loop.
+void SettingsDialogWindow::RepaintAtOnce() {
+  damage(FL_DAMAGE_EXPOSE);
+  for (controls::CommandButtonWidget* button : {fileButton_, setButton_, cancelButton_}) {
+    button->damage(FL_DAMAGE_EXPOSE);
+  }
+  Fl::flush();
 }
 
 void SettingsDialogWindow::OnCloseRequest(Fl_Widget*, void* self) {

@@ -34,8 +34,11 @@ class SettingsDialogWindow : public Fl_Double_Window {
   // Form_Load before the window is shown: placement, the buttons' start,
   // the option pictures, enabled controls, repeat box and path label.
   void Load();
-  // After show(): the zoom from the pointer's place at load to the dialog.
+  // The zoom from the pointer's place at load to where the dialog will
+  // stand; runs before ShowDialog.
   void PlayOpeningZoom();
+  // show() with the fixed frame the dialog asks a window manager for.
+  void ShowDialog();
 
   // Programs started for the link, so the caller can collect them.
   const std::vector<int>& linkHandlers() const { return linkHandlers_; }
@@ -54,6 +57,7 @@ class SettingsDialogWindow : public Fl_Double_Window {
   void Save();
   void OpenLink();
   void Close();
+  void RepaintAtOnce();
   static void OnCloseRequest(Fl_Widget* widget, void* self);
 
   host::HostContext& context_;
