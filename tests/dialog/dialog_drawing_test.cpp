@@ -1,11 +1,17 @@
 // The dialog's drawing as the screen shows it: the opening and closing zooms
-// leave no trail.
+// leave no trail, and the path label shows whole lines only.
 #include <algorithm>
+#include <filesystem>
 
+#include "host/resources/dialog/dialog_art.h"
 #include "tests/dialog/dialog_fixture.h"
 
 namespace blazemere::testing {
 namespace {
+
+namespace fs = std::filesystem;
+
+bool IsDark(std::uint32_t rgb) { return ((rgb >> 16) & 0xFF) < 0x80 && ((rgb >> 8) & 0xFF) < 0x80 && (rgb & 0xFF) < 0x80; }
 
 // The pixels that are neither what lay beneath nor the painted dialog are
 // the zoom's outline: they must all lie on the border of their bounding box,
@@ -65,6 +71,35 @@ TEST_F(SettingsDialogTest, ZoomsLeaveNoTrail) {
   for (std::size_t i = 0; i < shots.size(); ++i) EXPECT_EQ(Trail(shots[i], beneath, dialog, &outlineSeen), "") << "closing shot " << i;
   EXPECT_TRUE(outlineSeen) << "no shot caught the closing zoom";
   EXPECT_TRUE(Eventually([&] { return shoot() == beneath; })) << "something stayed after the dialog closed";
+}
+
+// A path of more than two lines: the label shows two whole lines, and under
+// them the panel's texture, untouched. Each folder of tall Japanese glyphs
+// fills a line of its own, so a third line would show its tops.
+TEST_F(SettingsDialogTest, PathLabelDrawsOnlyWholeLines) {
+  std::string fifteen;
+  for (int i = 0; i < 15; ++i) fifteen += "火";
+  const std::string folder = folder_ + "/music/" + fifteen + "/" + fifteen;
+  fs::create_directories(folder);
+  const std::string song = folder + "/" + fifteen + ".mp3";
+  ASSERT_LE(song.size(), 254u) << "scratch folder too deep for this test";
+  WriteFile(song, "ID3");
+  WriteFile(IniPath(), IniBytes(" 2", " 0", song));
+  ASSERT_NO_FATAL_FAILURE(OpenDialog());
+  constexpr int kLabelX = 72, kLabelY = 116, kLineHeight = 15;  // in the panel
+  const RgbImage label = CaptureDialog(kPanelX + kLabelX, kPanelY + kLabelY, 381, 33);
+  for (int line = 0; line < 2; ++line) {
+    bool ink = false;
+    for (int y = line * kLineHeight; y < (line + 1) * kLineHeight; ++y)
+      for (int x = 0; x < label.width; ++x) ink = ink || IsDark(label.At(x, y));
+    EXPECT_TRUE(ink) << "line " << line << " is empty";
+  }
+  const resources::RgbPicture strip = resources::PanelStrip();
+  for (int y = 2 * kLineHeight; y < label.height; ++y)
+    for (int x = 0; x < label.width; ++x) {
+      const std::uint8_t* s = strip.pixels + (((kLabelY + y) % strip.height) * strip.width + kLabelX + x) * 3;
+      ASSERT_EQ(label.At(x, y), (std::uint32_t{s[0]} << 16) | (s[1] << 8) | s[2]) << "below the second line at " << x << "," << y;
+    }
 }
 
 }  // namespace
