@@ -116,6 +116,10 @@ class FileOpenWindow {
   void ShowFolder(const std::string& folder) {
     folder_ = CanonicalFolder(folder);
     place_.value(folder_.c_str());
+    // A long place shows its end, where one folder differs from the next;
+    // the whole field is painted again so no piece of a longer text stays.
+    place_.position(place_.size());
+    place_.redraw();
     list_.load(folder_.c_str(), fl_casenumericsort);
   }
 

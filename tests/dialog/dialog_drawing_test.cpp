@@ -1,5 +1,6 @@
 // The dialog's drawing as the screen shows it: the opening and closing zooms
-// leave no trail, and the path label shows whole lines only.
+// leave no trail, the path label shows whole lines only, and the chooser's
+// place field shows the end of a long folder and repaints cleanly.
 #include <algorithm>
 #include <filesystem>
 
@@ -100,6 +101,44 @@ TEST_F(SettingsDialogTest, PathLabelDrawsOnlyWholeLines) {
       const std::uint8_t* s = strip.pixels + (((kLabelY + y) % strip.height) * strip.width + kLabelX + x) * 3;
       ASSERT_EQ(label.At(x, y), (std::uint32_t{s[0]} << 16) | (s[1] << 8) | s[2]) << "below the second line at " << x << "," << y;
     }
+}
+
+// The chooser opens in a folder too long for its place field: the field shows
+// the path's end, so going up one level shows something else; and after a
+// change to "/" the field holds that one glyph and nothing more.
+TEST_F(SettingsDialogTest, ChooserPlaceShowsTheEndOfALongFolder) {
+  const std::string folder = folder_ + "/music/" + std::string(40, 'd') + "/" + std::string(40, 'e') + "/" + std::string(40, 'f');
+  fs::create_directories(folder);
+  const std::string song = folder + "/x.mp3";
+  WriteFile(song, "ID3");
+  WriteFile(IniPath(), IniBytes(" 2", " 0", song));
+  ASSERT_NO_FATAL_FAILURE(OpenDialog());
+  const Window chooser = OpenChooser();
+  ASSERT_NE(chooser, 0u);
+  const WindowGeometry g = x_.Geometry(chooser);
+  // The place field's inside (the field stands at 80,10, 370 x 25).
+  const auto placeField = [&] { return x_.Capture(g.x + 83, g.y + 13, 364, 19); };
+  const RgbImage deep = placeField();
+  XDoTool({"type", ".."});
+  XDoTool({"key", "Return"});
+  EXPECT_TRUE(Eventually([&] { return placeField() != deep; })) << "one level up shows the same text";
+  XDoTool({"type", "/"});
+  XDoTool({"key", "Return"});
+  const auto onlyOneGlyph = [&] {
+    const RgbImage field = placeField();
+    for (int y = 0; y < field.height; ++y)
+      for (int x = 14; x < field.width; ++x)
+        if (field.At(x, y) != 0xFFFFFF) return false;
+    for (int y = 0; y < field.height; ++y)
+      for (int x = 0; x < 14; ++x)
+        if (IsDark(field.At(x, y))) return true;
+    return false;
+  };
+  EXPECT_TRUE(Eventually(onlyOneGlyph)) << "the field does not show \"/\" alone";
+  XDoTool({"key", "Escape"});
+  ASSERT_TRUE(x_.WaitForNoWindow(kChooserTitle, 10s));
+  Click(kCancelButton);
+  ExpectClosed();
 }
 
 }  // namespace
