@@ -68,10 +68,10 @@ std::string ReadIniString(const std::string& section, const std::string& key, co
   return platform::ReadProfileString(section, key, file);
 }
 
-void WriteIniString(const std::string& section, const std::string& key, const std::string& value,
+bool WriteIniString(const std::string& section, const std::string& key, const std::string& value,
                     const std::string& file) {
-  platform::WriteProfileString(std::string(platform::CutUtf8(section, kNameLimit)),
-                               std::string(platform::CutUtf8(key, kNameLimit)), value, file);
+  return platform::WriteProfileString(std::string(platform::CutUtf8(section, kNameLimit)),
+                                      std::string(platform::CutUtf8(key, kNameLimit)), value, file);
 }
 
 HostSettings LoadSettings(const std::string& hostFolder) {

@@ -30,8 +30,9 @@ std::string SettingsFilePath(const std::string& hostFolder);
 std::string ReadIniString(const std::string& section, const std::string& key, const std::string& file);
 
 // Writes value under key, creating file and section as needed; atomic.
-void WriteIniString(const std::string& section, const std::string& key, const std::string& value,
-                    const std::string& file);
+// False when nothing was written (the file is then as it was).
+[[nodiscard]] bool WriteIniString(const std::string& section, const std::string& key, const std::string& value,
+                                  const std::string& file);
 
 // The three stored settings and the chooser's start folder.
 HostSettings LoadSettings(const std::string& hostFolder);

@@ -1,8 +1,6 @@
 // Caption zoom of the settings dialog: see window_zoom.h.
 #include "host/window_zoom.h"
 
-#include "platform/x11/x11_caption_zoom.h"
-
 namespace blazemere::host {
 
 namespace {
@@ -11,12 +9,12 @@ platform::ScreenRect ZoomPoint(const HostContext& context) {
 }
 }  // namespace
 
-void ZoomOpen(Display* display, Window window, const HostContext& context) {
-  platform::DrawCaptionZoom(display, ZoomPoint(context), platform::WindowScreenRect(display, window));
+void ZoomOpen(Display* display, const platform::ScreenRect& windowRect, const HostContext& context) {
+  platform::DrawCaptionZoom(display, ZoomPoint(context), windowRect);
 }
 
-void ZoomClose(Display* display, Window window, const HostContext& context) {
-  platform::DrawCaptionZoom(display, platform::WindowScreenRect(display, window), ZoomPoint(context));
+void ZoomClose(Display* display, Window window, const HostContext& context, const platform::ZoomRepaint& repaint) {
+  platform::DrawCaptionZoom(display, platform::WindowScreenRect(display, window), ZoomPoint(context), repaint);
 }
 
 }  // namespace blazemere::host

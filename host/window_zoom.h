@@ -6,10 +6,15 @@
 #include <X11/Xlib.h>
 
 #include "host/host_context.h"
+#include "platform/x11/x11_caption_zoom.h"
 
 namespace blazemere::host {
 
-void ZoomOpen(Display* display, Window window, const HostContext& context);
-void ZoomClose(Display* display, Window window, const HostContext& context);
+// From the zoom point to `windowRect`, where the window is about to appear:
+// it runs before the window is shown, so it crosses nothing of ours.
+void ZoomOpen(Display* display, const platform::ScreenRect& windowRect, const HostContext& context);
+// From the shown window back to the zoom point; `repaint` paints the window
+// again wherever the outline has crossed it.
+void ZoomClose(Display* display, Window window, const HostContext& context, const platform::ZoomRepaint& repaint);
 
 }  // namespace blazemere::host

@@ -109,6 +109,10 @@ int CommandButtonWidget::Visible() {
 
 void CommandButtonWidget::OnClick(std::function<void()> handler) { clickHandler_ = std::move(handler); }
 
+bool CommandButtonWidget::PressIsOverButton() const {
+  return Fl::event_x() >= 0 && Fl::event_y() >= 0 && Fl::event_x() < w() && Fl::event_y() < h();
+}
+
 void CommandButtonWidget::PressFocus(int mouseButton) {
   // A left press takes the focus as it lands, before the press is handled.
   if (mouseButton == FL_LEFT_MOUSE && Fl::focus() != this) take_focus();
@@ -130,6 +134,11 @@ int CommandButtonWidget::handle(int event) {
     case FL_LEAVE:
       return 1;  // the hover poll notices the pointer leaving
     case FL_PUSH:
+      // A press that comes with the pointer (a tap, a fast hand) reaches us
+      // before the pointer's arrival does. Windows always reports the move
+      // first and the state table counts on it; a move the core has already
+      // seen changes nothing.
+      if (PressIsOverButton()) Apply(core_->PointerMoved());
       PressFocus(Fl::event_button());
       Apply(core_->ButtonPressed(FromFltkButton(Fl::event_button())));
       return 1;

@@ -61,6 +61,7 @@ class CommandButtonWidget : public Fl_Window {
   void Apply(const Effects& effects);
   void RefreshSurfaceImage();
   void DrawCaption();
+  bool PressIsOverButton() const;
   void PressFocus(int mouseButton);
   void PollPointer();
   static void PollPointerThunk(void* self);

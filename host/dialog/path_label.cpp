@@ -20,7 +20,8 @@ void PathLabel::draw() {
   fl_font(labelfont(), labelsize());
   fl_color(labelcolor());
   const int lineHeight = fl_height();
-  const std::size_t lineCount = static_cast<std::size_t>((h() + lineHeight - 1) / lineHeight);
+  // Only whole lines: a third line would show as a sliced strip under the second.
+  const std::size_t lineCount = lineHeight > 0 ? static_cast<std::size_t>(h() / lineHeight) : 0;
   const auto lines = WrapIntoLines(path_, w(), lineCount, [](std::string_view piece) {
     return fl_width(piece.data(), static_cast<int>(piece.size()));
   });

@@ -1,5 +1,6 @@
 // The label `lbl_Fname` that shows the music file's path: transparent, the
-// path spread over as many lines as the box holds, clipped at the box.
+// path spread over as many whole lines as the box holds; what does not fit
+// is not drawn.
 #pragma once
 
 #include <FL/Fl_Widget.H>

@@ -34,8 +34,8 @@ void RunSettingsDialog(host::HostContext& context) {
   auto window = std::make_unique<SettingsDialogWindow>(context, cursors);
   window->Load();
   RememberZoomPoint(fl_display, context);
-  window->show();
   window->PlayOpeningZoom();
+  window->ShowDialog();
   while (window->shown()) Fl::wait();
   for (const int handler : window->linkHandlers()) platform::HasProgramEnded(handler);
   window.reset();

@@ -31,11 +31,12 @@ void SettingsDialogModel::ChooseFile(const std::string& path) {
   settings_.bgmFolder = host::FolderOf(path);
 }
 
-void SettingsDialogModel::Save(const std::string& repeatBoxText, const SettingWriter& write) {
-  write(host::kSettingsSection, host::kKeyBgmMode, FormatWithSignPosition(settings_.bgmMode));
+bool SettingsDialogModel::Save(const std::string& repeatBoxText, const SettingWriter& write) {
+  bool stored = write(host::kSettingsSection, host::kKeyBgmMode, FormatWithSignPosition(settings_.bgmMode));
   settings_.bgmRepeat = RepeatTrackFromText(repeatBoxText);
-  write(host::kSettingsSection, host::kKeyBgmRepeat, FormatWithSignPosition(settings_.bgmRepeat));
-  write(host::kSettingsSection, host::kKeyBgmFile, settings_.bgmFile);
+  stored = write(host::kSettingsSection, host::kKeyBgmRepeat, FormatWithSignPosition(settings_.bgmRepeat)) && stored;
+  stored = write(host::kSettingsSection, host::kKeyBgmFile, settings_.bgmFile) && stored;
+  return stored;
 }
 
 }  // namespace blazemere::dialog

@@ -17,8 +17,9 @@ namespace blazemere::dialog {
 // Music kinds, which are also the indices of the option pictures and captions.
 inline constexpr int kMusicKindCount = 3;
 
-// One write to the settings file; the shell binds the file itself.
-using SettingWriter = std::function<void(const std::string& section, const std::string& key, const std::string& value)>;
+// One write to the settings file; the shell binds the file itself. False
+// when the value was not stored.
+using SettingWriter = std::function<bool(const std::string& section, const std::string& key, const std::string& value)>;
 
 // Which controls the current music kind enables and which option is shown
 // as selected. A kind outside 0 to 2 selects nothing and enables nothing.
@@ -51,8 +52,9 @@ class SettingsDialogModel {
   // The chooser returned a full path.
   void ChooseFile(const std::string& path);
   // The set button: kind, repeat track (from the box's text, enabled or
-  // not) and file, in this order.
-  void Save(const std::string& repeatBoxText, const SettingWriter& write);
+  // not) and file, in this order. A failed write does not stop the ones
+  // after it; false when any of the three failed.
+  [[nodiscard]] bool Save(const std::string& repeatBoxText, const SettingWriter& write);
 
  private:
   host::HostSettings& settings_;

@@ -2,7 +2,6 @@
 #include "host/dialog/settings_dialog_window.h"
 
 #include <FL/Fl.H>
-#include <FL/Fl_Input_Choice.H>
 #include <FL/fl_draw.H>
 #include <FL/x.H>
 
@@ -14,14 +13,18 @@
 #include "host/dialog/music_panel.h"
 #include "host/dialog/path_label.h"
 #include "host/dialog/press_box.h"
+#include "host/dialog/repeat_box.h"
 #include "host/dialog/transparent_label.h"
 #include "host/dialog/window_frame_hints.h"
 #include "host/resources/dialog/dialog_art.h"
 #include "host/settings_file.h"
+#include "host/start_up.h"
 #include "host/window_zoom.h"
 #include "platform/dialogs/file_open_dialog.h"
 #include "platform/dialogs/japanese_ui_font.h"
+#include "platform/ini/ini_file.h"
 #include "platform/shell/shell_open.h"
+#include "platform/ui/message_box.h"
 
 namespace blazemere::dialog {
 namespace {
@@ -31,6 +34,12 @@ constexpr const char* kCreditLine = "Blazemere fire screen saver  Ver.1.0.0";
 constexpr const char* kProjectAddress = "https://blazemere.example.org/";
 constexpr std::array<const char*, kMusicKindCount> kOptionCaptions = {"なし", "音楽CD", "MP3、WAV"};
 constexpr int kRepeatBoxFontSize = 12;
+// The chooser's name buffer holds 255 characters with the closing NUL: a path
+// of at most 254 bytes, which the settings file (values up to 255 bytes)
+// always gives back whole.
+constexpr std::size_t kChooserBufferChars = 255;
+static_assert(kChooserBufferChars - 1 <= platform::kProfileValueLimit);
+constexpr const char* kNotSavedMessage = "設定を保存できませんでした。\n";
 
 // The form's font, which every Command button takes as its container font.
 const controls::CaptionFont kFormFont{};
@@ -116,11 +125,8 @@ void SettingsDialogWindow::BuildPanel() {
   }
 
   const layout::Box repeat = layout::kRepeatBox;
-  repeatBox_ = new Fl_Input_Choice(p.x + repeat.x, p.y + repeat.y, repeat.w, repeat.h);
-  repeatBox_->textfont(font);
-  repeatBox_->textsize(kRepeatBoxFontSize);
-  repeatBox_->input()->textfont(font);
-  repeatBox_->input()->textsize(kRepeatBoxFontSize);
+  repeatBox_ = new RepeatBox(p.x + repeat.x, p.y + repeat.y, repeat.w, repeat.h);
+  repeatBox_->SetTextFont(font, kRepeatBoxFontSize);
   PlaceLabel(p.x + layout::kRepeatLabel.x, p.y + layout::kRepeatLabel.y, layout::kRepeatLabel.h, "曲目をﾘﾋﾟｰﾄ",
              FL_BLACK);
 
@@ -159,7 +165,7 @@ void SettingsDialogWindow::Load() {
   InitCommandButtons();
   ShowLook();
   repeatBox_->value(model_.InitialRepeatText().c_str());
-  for (const std::string& entry : RepeatBoxEntries()) repeatBox_->menubutton()->add(entry.c_str());
+  repeatBox_->SetEntries(RepeatBoxEntries());
   pathLabel_->SetPath(model_.FileLabel());
 }
 
@@ -208,7 +214,8 @@ void SettingsDialogWindow::SelectMusicKind(int kind) {
 
 void SettingsDialogWindow::ChooseFile() {
   const std::optional<std::string> chosen =
-      platform::ChooseFileToOpen({"ﾌｧｲﾙを開く", "BGMﾌｧｲﾙ (MP3 WAV)", "*.MP3;*.WAV", model_.ChooserFolder()});
+      platform::ChooseFileToOpen({"ﾌｧｲﾙを開く", "BGMﾌｧｲﾙ (MP3 WAV)", "*.MP3;*.WAV", model_.ChooserFolder(),
+                                  kChooserBufferChars - 1});
   if (!chosen) return;
   model_.ChooseFile(*chosen);
   pathLabel_->SetPath(model_.FileLabel());
@@ -216,10 +223,15 @@ void SettingsDialogWindow::ChooseFile() {
 
 void SettingsDialogWindow::Save() {
   const std::string file = host::SettingsFilePath(context_.hostFolder);
-  model_.Save(repeatBox_->value(), [&file](const std::string& section, const std::string& key,
-                                           const std::string& value) {
-    host::WriteIniString(section, key, value, file);
+  const bool saved = model_.Save(repeatBox_->value(), [&file](const std::string& section, const std::string& key,
+                                                             const std::string& value) {
+    return host::WriteIniString(section, key, value, file);
   });
+  // The dialog closes either way; the user must not believe the settings kept.
+  if (!saved) {
+    platform::ShowMessageBox(host::kApplicationTitle, kNotSavedMessage + platform::ResolveProfilePaths(file).writeTo,
+                             platform::MessageBoxIcon::kError);
+  }
   Close();
 }
 
@@ -230,9 +242,16 @@ void SettingsDialogWindow::OpenLink() {
   });
 }
 
+// Before the dialog is shown, so the outline crosses nothing of ours. The
+// frame a window manager adds is not known yet; the client area stands for
+// the window's rectangle.
 void SettingsDialogWindow::PlayOpeningZoom() {
+  host::ZoomOpen(fl_display, {x(), y(), x() + w(), y() + h()}, context_);
+}
+
+void SettingsDialogWindow::ShowDialog() {
+  show();
   AskForFixedDialogFrame(fl_display, fl_xid(this));
-  host::ZoomOpen(fl_display, fl_xid(this), context_);
 }
 
 // Form_Unload: every way of closing ends here, and the zoom runs back to the
@@ -240,8 +259,18 @@ void SettingsDialogWindow::PlayOpeningZoom() {
 void SettingsDialogWindow::Close() {
   if (closing_) return;
   closing_ = true;
-  if (shown()) host::ZoomClose(fl_display, fl_xid(this), context_);
+  if (shown()) host::ZoomClose(fl_display, fl_xid(this), context_, [this] { RepaintAtOnce(); });
   hide();
+}
+
+// The whole dialog from its back buffer, and its buttons (windows of their
+// own), without waiting for the event loop.
+void SettingsDialogWindow::RepaintAtOnce() {
+  damage(FL_DAMAGE_EXPOSE);
+  for (controls::CommandButtonWidget* button : {fileButton_, setButton_, cancelButton_}) {
+    button->damage(FL_DAMAGE_EXPOSE);
+  }
+  Fl::flush();
 }
 
 void SettingsDialogWindow::OnCloseRequest(Fl_Widget*, void* self) {

@@ -14,8 +14,6 @@
 #include "host/dialog/settings_dialog_model.h"
 #include "host/host_context.h"
 
-class Fl_Input_Choice;
-
 namespace blazemere::controls {
 class CommandButtonWidget;
 }
@@ -26,6 +24,7 @@ class LinkCursors;
 class LinkLabel;
 class PathLabel;
 class PressBox;
+class RepeatBox;
 
 class SettingsDialogWindow : public Fl_Double_Window {
  public:
@@ -35,8 +34,11 @@ class SettingsDialogWindow : public Fl_Double_Window {
   // Form_Load before the window is shown: placement, the buttons' start,
   // the option pictures, enabled controls, repeat box and path label.
   void Load();
-  // After show(): the zoom from the pointer's place at load to the dialog.
+  // The zoom from the pointer's place at load to where the dialog will
+  // stand; runs before ShowDialog.
   void PlayOpeningZoom();
+  // show() with the fixed frame the dialog asks a window manager for.
+  void ShowDialog();
 
   // Programs started for the link, so the caller can collect them.
   const std::vector<int>& linkHandlers() const { return linkHandlers_; }
@@ -55,6 +57,7 @@ class SettingsDialogWindow : public Fl_Double_Window {
   void Save();
   void OpenLink();
   void Close();
+  void RepaintAtOnce();
   static void OnCloseRequest(Fl_Widget* widget, void* self);
 
   host::HostContext& context_;
@@ -64,7 +67,7 @@ class SettingsDialogWindow : public Fl_Double_Window {
   Fl_RGB_Image icon_;
   std::array<PressBox*, kMusicKindCount> optionPictures_{};
   std::array<PressBox*, kMusicKindCount> optionCaptions_{};
-  Fl_Input_Choice* repeatBox_ = nullptr;
+  RepeatBox* repeatBox_ = nullptr;
   controls::CommandButtonWidget* fileButton_ = nullptr;
   controls::CommandButtonWidget* setButton_ = nullptr;
   controls::CommandButtonWidget* cancelButton_ = nullptr;

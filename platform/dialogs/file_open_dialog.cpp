@@ -23,6 +23,7 @@
 
 #include "platform/dialogs/file_filter_pattern.h"
 #include "platform/dialogs/japanese_ui_font.h"
+#include "platform/ui/message_box.h"
 
 namespace blazemere::platform {
 namespace {
@@ -71,6 +72,8 @@ class FileOpenWindow {
         kind_(100, 285, 350, 25, "ﾌｧｲﾙの種類:"),
         open_(280, 325, 80, 25, "開く"),
         cancel_(370, 325, 80, 25, "ｷｬﾝｾﾙ"),
+        title_(request.title),
+        longestPath_(request.longestPath),
         pattern_(CaseInsensitiveFltkPattern(request.filterPatterns)) {
     window_.end();
     window_.set_modal();
@@ -113,6 +116,10 @@ class FileOpenWindow {
   void ShowFolder(const std::string& folder) {
     folder_ = CanonicalFolder(folder);
     place_.value(folder_.c_str());
+    // A long place shows its end, where one folder differs from the next;
+    // the whole field is painted again so no piece of a longer text stays.
+    place_.position(place_.size());
+    place_.redraw();
     list_.load(folder_.c_str(), fl_casenumericsort);
   }
 
@@ -124,6 +131,14 @@ class FileOpenWindow {
     if (IsFolder(path)) {
       ShowFolder(path);
       name_.value("");
+      return;
+    }
+    if (longestPath_ > 0 && path.size() > longestPath_) {
+      // Not the path itself: a long one without blanks would not wrap.
+      ShowMessageBox(title_,
+                     "ﾌｧｲﾙ名が長すぎます (" + std::to_string(path.size()) + " ﾊﾞｲﾄ)。\nﾌｫﾙﾀﾞ名を含めて " +
+                         std::to_string(longestPath_) + " ﾊﾞｲﾄ (UTF-8) までのﾌｧｲﾙを選んでください。",
+                     MessageBoxIcon::kError);
       return;
     }
     chosen_ = path;
@@ -161,6 +176,8 @@ class FileOpenWindow {
   Fl_Choice kind_;
   Fl_Return_Button open_;
   Fl_Button cancel_;
+  std::string title_;
+  std::size_t longestPath_;
   std::string pattern_;
   std::string folder_;
   std::optional<std::string> chosen_;

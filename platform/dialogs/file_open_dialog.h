@@ -1,6 +1,7 @@
 // GetOpenFileName on FLTK: a modal chooser for one file to open, with one
 // file-type filter, starting in a given folder, proposing no name and
-// accepting a name that does not exist.
+// accepting a name that does not exist, as long as its full path fits the
+// caller's buffer.
 #pragma once
 
 #include <optional>
@@ -13,10 +14,12 @@ struct OpenFileRequest {
   std::string filterName;      // the one entry of the file-type list
   std::string filterPatterns;  // Windows form, e.g. "*.MP3;*.WAV"; matched without regard to case
   std::string initialFolder;   // where the list starts; the current folder if empty or missing
+  std::size_t longestPath = 0;  // bytes of the longest full path the caller can take; 0 for any
 };
 
 // The chosen file's full path, or nothing when the user cancelled or closed
-// the chooser. Runs its own modal loop; returns once the chooser is gone.
+// the chooser. A path longer than `longestPath` is refused with a message
+// box and the chooser stays open for another choice. Runs its own modal loop; returns once the chooser is gone.
 std::optional<std::string> ChooseFileToOpen(const OpenFileRequest& request);
 
 }  // namespace blazemere::platform

@@ -41,23 +41,35 @@ void PlaceEdges(Display* display, const Edges& edges, const ScreenRect& r) {
   XMoveResizeWindow(display, edges[3], left + static_cast<int>(width) - kLineWidth, top, kLineWidth, height);
 }
 
+// The outline's move and the repaint of what it uncovered reach the screen
+// as one change.
+void WithServerGrabbed(Display* display, const std::function<void()>& change, const ZoomRepaint& repaint) {
+  XGrabServer(display);
+  change();
+  if (repaint) repaint();
+  XUngrabServer(display);
+  XFlush(display);
+}
+
 }  // namespace
 
-void DrawCaptionZoom(Display* display, const ScreenRect& from, const ScreenRect& to) {
+void DrawCaptionZoom(Display* display, const ScreenRect& from, const ScreenRect& to, const ZoomRepaint& repaint) {
   if (display == nullptr) return;
   const Edges edges = CreateEdges(display);
   bool mapped = false;
   for (const ScreenRect& frame : CaptionZoomFrames(from, to, kSteps)) {
-    PlaceEdges(display, edges, frame);
-    if (!mapped) {
-      for (const Window edge : edges) XMapRaised(display, edge);
-      mapped = true;
-    }
-    XFlush(display);
+    WithServerGrabbed(display, [&] {
+      PlaceEdges(display, edges, frame);
+      if (!mapped) {
+        for (const Window edge : edges) XMapRaised(display, edge);
+        mapped = true;
+      }
+    }, repaint);
     std::this_thread::sleep_for(kStepTime);
   }
-  for (const Window edge : edges) XDestroyWindow(display, edge);
-  XFlush(display);
+  WithServerGrabbed(display, [&] {
+    for (const Window edge : edges) XDestroyWindow(display, edge);
+  }, repaint);
 }
 
 ScreenRect WindowScreenRect(Display* display, Window window) {

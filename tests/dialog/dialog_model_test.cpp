@@ -46,7 +46,8 @@ TEST(SettingsDialogModel, LoadShowsWhatTheSettingsSay) {
 }
 
 // A kind selected (or the one loaded), the controls it enables, and the set
-// button's writes.
+// button's writes; a write that fails does not stop the others, and Save
+// tells.
 TEST(SettingsDialogModel, SelectionEnablesItsControlAndSaveWritesInOrder) {
   constexpr std::int16_t kAsLoaded = -100;
   const struct {
@@ -55,6 +56,7 @@ TEST(SettingsDialogModel, SelectionEnablesItsControlAndSaveWritesInOrder) {
     std::int16_t selectKind;
     OptionLook look;
     std::string repeatText, kindText, repeatValue, file;  // typed; the three values written
+    int failingWrite = -1;                               // index of a write that is not stored
   } rows[] = {
       {"music file", Settings(1, 0, "/m/a.mp3"), 2, kFileLook, "", " 2", " 0", "/m/a.mp3"},
       {"none keeps the old path", Settings(2, 0, "/m/a.mp3"), 0, kNoneLook, "", " 0", " 0", "/m/a.mp3"},
@@ -65,6 +67,8 @@ TEST(SettingsDialogModel, SelectionEnablesItsControlAndSaveWritesInOrder) {
       {"3.5 to even 4", Settings(1, 0), kAsLoaded, kCdLook, "3.5", " 1", " 4", ""},
       {"letters", Settings(1, 9), kAsLoaded, kCdLook, "abc", " 1", " 0", ""},
       {"too large for a track", Settings(1, 9), kAsLoaded, kCdLook, "40000", " 1", " 0", ""},
+      {"first write fails", Settings(1, 0), kAsLoaded, kCdLook, "7", " 1", " 7", "", 0},
+      {"last write fails", Settings(2, 0, "/m/a.mp3"), kAsLoaded, kFileLook, "", " 2", " 0", "/m/a.mp3", 2},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -73,9 +77,11 @@ TEST(SettingsDialogModel, SelectionEnablesItsControlAndSaveWritesInOrder) {
     if (row.selectKind != kAsLoaded) model.SelectMusicKind(row.selectKind);
     EXPECT_EQ(model.Look(), row.look);
     std::vector<Write> writes;
-    model.Save(row.repeatText, [&](const std::string& s, const std::string& k, const std::string& v) {
+    const bool saved = model.Save(row.repeatText, [&](const std::string& s, const std::string& k, const std::string& v) {
       writes.push_back({s, k, v});
+      return static_cast<int>(writes.size()) - 1 != row.failingWrite;
     });
+    EXPECT_EQ(saved, row.failingWrite < 0);
     const std::vector<Write> expected = {
         {"Section", "BGM区分", row.kindText}, {"Section", "BGMﾘﾋﾟｰﾄ", row.repeatValue}, {"Section", "BGMﾌｧｲﾙ", row.file}};
     EXPECT_EQ(writes, expected);
