@@ -11,7 +11,7 @@ packages=(
   # third-party sources: apt-get source, dpkg-source, the .dsc checks; SIMD in libjpeg-turbo
   dpkg-dev gpgv debian-archive-keyring nasm cmake ninja-build
   # Wine and what its winmm needs to play MP3 without a sound card
-  wine wine64 gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly
+  wine wine64 fonts-wine gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly
   # the test environment around it
   xvfb xdotool x11-utils imagemagick sox lame python3 fonts-ipafont-gothic
 )

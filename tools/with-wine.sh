@@ -5,7 +5,7 @@
 #   DIR/audio.raw   what the programs played: signed 16-bit little-endian,
 #                   stereo, 44100 Hz, emptied at each start
 # New prefixes are cloned from one template that `wineboot -i` makes once per
-# Wine version (BLAZEMERE_WINE_TEMPLATE, default build-windows/wine-template).
+# Wine version and recipe (BLAZEMERE_WINE_TEMPLATE, default build-windows/wine-template).
 # When the command ends, every Wine process of the prefix is ended too.
 #
 # Inside the command: WINE runs a program (`"$WINE" prog.exe`), WINEPREFIX is
@@ -39,8 +39,10 @@ export WINELOADER=$wine_bin WINE=$wine_bin
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko (there is no network to fetch them), no menu entries.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}
-# Wine takes its ANSI code page from the locale; keep it a UTF-8 one so
-# command lines and registry values carry any text.
+# Wine takes its code pages from the locale: C.UTF-8 gives ANSI 1252, as an
+# English Windows; BLAZEMERE_WINE_LANG=ja_JP.UTF-8 gives 932, as a Japanese
+# one (Wine needs no installed locale for that). UTF-8 either way, so command
+# lines and registry values carry any text.
 export LANG=${BLAZEMERE_WINE_LANG:-C.UTF-8} LC_ALL=${BLAZEMERE_WINE_LANG:-C.UTF-8}
 
 # Registry settings every test prefix starts with.
@@ -51,6 +53,10 @@ seed_registry() {
   "$wine_bin" "${reg[@]}" 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS PGothic' /d IPAPGothic /f
   # ALSA only: PulseAudio is not running and would be tried first.
   "$wine_bin" "${reg[@]}" 'HKCU\Software\Wine\Drivers' /v Audio /d alsa /f
+  # Without a window manager, Wine waits 2 s for one to withdraw each managed
+  # window it hides or destroys; unmanaged windows go at once, and Wine draws
+  # their frames itself, as Windows does.
+  "$wine_bin" "${reg[@]}" 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
   # A crash ends the program instead of waiting on a dialog nobody clicks.
   "$wine_bin" "${reg[@]}" 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
 }
@@ -66,19 +72,24 @@ make_template() {
     seed_registry >/dev/null
     "$wineserver" -w
   ) >"$fresh/wineboot.log" 2>&1 || { cat "$fresh/wineboot.log" >&2; exit 1; }
+  # Debian's Wine leaves C:\windows\Fonts empty; Wine's own fonts (fonts-wine)
+  # give dialogs their usual face and the caption buttons their Marlett glyphs.
+  cp /usr/share/wine/fonts/* "$fresh/prefix/drive_c/windows/Fonts/"
   # The user folders link to the HOME they were made in; make them plain
   # folders so no clone writes outside its own directory.
   find "$fresh/prefix/drive_c/users" -type l -exec sh -c 'rm "$1" && mkdir "$1"' _ {} \;
-  "$wine_bin" --version >"$fresh/version"
+  echo "$template_key" >"$fresh/version"
   rm -rf "$template"; mv "$fresh" "$template"
   echo "with-wine: made the Wine template in $((SECONDS - started)) s" >&2
 }
 
-# One template per Wine version; parallel callers wait for the first to make it.
+# One template per Wine version and recipe; parallel callers wait for the
+# first to make it.
+template_key="$("$wine_bin" --version) $({ declare -f seed_registry make_template; } | sha256sum | cut -c1-16)"
 mkdir -p "$(dirname "$template")"
 (
   flock 9
-  if [ "$(cat "$template/version" 2>/dev/null)" != "$("$wine_bin" --version)" ]; then make_template; fi
+  if [ "$(cat "$template/version" 2>/dev/null)" != "$template_key" ]; then make_template; fi
 ) 9>"$template.lock"
 
 # Clone: Wine's own binaries (most of the 700 MB) as hard links, since Wine
@@ -88,7 +99,7 @@ if ! cmp -s "$template/version" "$dir/prefix/.cloned"; then
   rm -rf "$dir/prefix"; mkdir -p "$dir"
   cp -al "$template/prefix" "$dir/prefix"
   find "$dir/prefix" -type f -links +1 \
-    ! -iregex '.*\.\(dll\|exe\|drv\|sys\|acm\|ocx\|tlb\|nls\|cpl\|ax\|ds\|msstyles\|mui\)' \
+    ! -iregex '.*\.\(dll\|exe\|drv\|sys\|acm\|ocx\|tlb\|nls\|cpl\|ax\|ds\|msstyles\|mui\|ttf\|fon\)' \
     -exec sh -c 'for f; do cp --preserve=all "$f" "$f.copy" && mv "$f.copy" "$f"; done' _ {} +
   cp "$template/version" "$dir/prefix/.cloned"
 fi

@@ -53,10 +53,17 @@ if [ -n "$id" ]; then
   import -window root "$dir/window.png"
   centre=$(convert "$dir/window.png" -gravity center -crop 1x1+0+0 -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:)
   check "window" "$([ "$geometry" = "$screen+0+0" ] && echo 1)" "$geometry on a $screen screen, centre pixel $centre"
+  # Escape reaches the window without a window manager, and the process
+  # ends at once (Wine would wait 2 s for a window manager otherwise).
+  started=$(date +%s%N)
+  xdotool key Escape
+  wait "$pid"
+  check "Escape" "$(grep -qx escape "$work/window.txt" && echo 1)" \
+    "ended $(( ($(date +%s%N) - started) / 1000000 )) ms after the key"
 else
   check "window" 0 "no window titled Blazemere_VC"
+  wait "$pid"
 fi
-wait "$pid"
 
 # Private profile files through the real kernel32.
 ini=$work/smoke.ini

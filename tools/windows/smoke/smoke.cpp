@@ -1,6 +1,6 @@
 // Windows smoke program: each mode exercises one service the real programs
 // will use, and prints what it saw, one line per call, for the self-check.
-//   smoke window SECONDS     full-screen "Blazemere_VC" GLUT window
+//   smoke window SECONDS     full-screen "Blazemere_VC" GLUT window; Escape ends it
 //   smoke ini FILE           WritePrivateProfileStringA, then read it back
 //   smoke wav FILE           PlaySoundA, synchronous
 //   smoke mci COMMAND...     mciSendStringA per argument ("sleep MS" pauses)
@@ -40,6 +40,13 @@ void tick(int) {
   glutTimerFunc(1000, tick, 0);
 }
 
+void key(unsigned char k, int, int) {
+  if (k != 27) return;
+  std::printf("escape\n");
+  std::fflush(stdout);
+  glutLeaveMainLoop();
+}
+
 int window(int argc, char** argv, int seconds) {
   glutInit(&argc, argv);
   glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE);
@@ -48,6 +55,7 @@ int window(int argc, char** argv, int seconds) {
   glutCreateWindow("Blazemere_VC");
   glutFullScreen();
   glutDisplayFunc(draw);
+  glutKeyboardFunc(key);
   seconds_left = seconds;
   glutTimerFunc(1000, tick, 0);
   std::printf("screen %dx%d\n", glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
