@@ -8,8 +8,9 @@ set -euo pipefail
 packages=(
   # cross toolchain (the -posix flavour: std::thread and std::mutex work)
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  # third-party sources: apt-get source, dpkg-source, the .dsc checks; SIMD in libjpeg-turbo
-  dpkg-dev gpgv debian-archive-keyring nasm cmake ninja-build
+  # third-party sources: apt-get source, dpkg-source, the .dsc checks; SIMD in
+  # libjpeg-turbo; the GoogleTest source
+  dpkg-dev gpgv debian-archive-keyring nasm cmake ninja-build libgtest-dev
   # Wine and what its winmm needs to play MP3 without a sound card
   wine wine64 fonts-wine gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly
   # the test environment around it

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libraries Debian does not package for MinGW (freeglut and
-# libjpeg-turbo) from Debian's own source packages, as static Windows
-# libraries, into THIRD_PARTY/prefix.
+# libjpeg-turbo from Debian's own source packages, GoogleTest from the source
+# libgtest-dev installs) as static Windows libraries, into THIRD_PARTY/prefix.
 #
 # The sources come through a private apt folder that adds deb-src entries for
 # the machine's Debian archive, so the system's apt setup stays untouched.
@@ -20,11 +20,13 @@ prefix=$top/prefix
 stamps=$prefix/share/blazemere-third-party
 jobs=${BLAZEMERE_JOBS:-2}
 
-# name, exact Debian version: bump both here to move to a newer upload.
+# Source packages: name, exact Debian version (bump it to move to a newer upload).
 packages=(
   "freeglut 3.4.0-1"
   "libjpeg-turbo 1:2.1.5-2"
 )
+# GoogleTest's source comes installed, with Debian's libgtest-dev.
+gtest_source=/usr/src/googletest
 
 # A build stays valid while its version, its recipe and the toolchain stay.
 recipe_key() {
@@ -53,6 +55,15 @@ build_libjpeg-turbo() {
   install -d "$prefix/include" "$prefix/lib"
   install -m 0644 "$bld/jconfig.h" "$src/jerror.h" "$src/jmorecfg.h" "$src/jpeglib.h" "$prefix/include/"
   install -m 0644 "$bld/libjpeg.a" "$prefix/lib/"
+}
+
+build_googletest() {
+  local src=$1 bld=$2
+  cmake -S "$src" -B "$bld" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DBLAZEMERE_THIRD_PARTY_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_INSTALL_LIBDIR=lib -DBUILD_GMOCK=ON
+  cmake --build "$bld" -j "$jobs"
+  cmake --install "$bld"
 }
 
 # The private apt folder: deb-src twins of the machine's Debian entries.
@@ -91,37 +102,49 @@ fetch() {
   touch "$dir/complete"
 }
 
-overall=$SECONDS
-for entry in "${packages[@]}"; do
-  read -r name version <<<"$entry"
-  plain=${version#*:}    # the epoch is not part of the file names
+# Runs NAME's recipe on the source in SRC unless that version is built.
+build_once() {
+  local name=$1 version=$2 prepare=$3
+  local plain=${version#*:}    # the epoch is not part of the file names
+  local key stamp=$stamps/$name-$plain
   key=$(recipe_key "$name")
-  stamp=$stamps/$name-$plain
   if [ "$(cat "$stamp" 2>/dev/null)" = "$key" ]; then
     echo "third-party: $name $version is built"
-    continue
+    return 0
   fi
-
-  started=$SECONDS
-  downloads=$top/downloads/${name}_$plain
-  fetch "$name" "$version" "$downloads"
-
-  src=$top/src/$name-$plain
-  rm -rf "$src"; mkdir -p "$top/src"
-  # dpkg-source fails when a file does not match the .dsc's checksums. The
-  # .dsc's signature cannot be checked (no maintainer keyring); its own hash
-  # was checked by apt against the archive's signed index when it came in.
-  dpkg-source -x "$downloads/${name}_$plain.dsc" "$src" >"$top/$name.log" 2>&1 ||
-    { grep -E 'error' "$top/$name.log" >&2
-      echo "third-party: $name $version: the source does not match its .dsc; delete $downloads to fetch it again" >&2
-      exit 1; }
-
-  bld=$top/build/$name-$plain
-  rm -rf "$bld"
+  local started=$SECONDS src=$top/src/$name-$plain bld=$top/build/$name-$plain
+  rm -rf "$src" "$bld"; mkdir -p "$top/src"
+  : >"$top/$name.log"
+  "$prepare" "$name" "$version" "$plain" "$src"
   "build_$name" "$src" "$bld" >>"$top/$name.log" 2>&1 ||
     { tail -n 30 "$top/$name.log" >&2; echo "third-party: building $name failed (log: $top/$name.log)" >&2; exit 1; }
   mkdir -p "$stamps"
   echo "$key" >"$stamp"
   echo "third-party: $name $version built in $((SECONDS - started)) s"
+}
+
+# Fetches a source package once and extracts it, checked, into SRC.
+from_source_package() {
+  local name=$1 version=$2 plain=$3 src=$4
+  local downloads=$top/downloads/${name}_$plain
+  fetch "$name" "$version" "$downloads"
+  # dpkg-source fails when a file does not match the .dsc's checksums. The
+  # .dsc's signature cannot be checked (no maintainer keyring); its own hash
+  # was checked by apt against the archive's signed index when it came in.
+  dpkg-source -x "$downloads/${name}_$plain.dsc" "$src" >>"$top/$name.log" 2>&1 ||
+    { grep -E 'error' "$top/$name.log" >&2
+      echo "third-party: $name $version: the source does not match its .dsc; delete $downloads to fetch it again" >&2
+      exit 1; }
+}
+
+from_installed_source() {
+  cp -a "$gtest_source" "$4"
+}
+
+overall=$SECONDS
+for entry in "${packages[@]}"; do
+  read -r name version <<<"$entry"
+  build_once "$name" "$version" from_source_package
 done
+build_once googletest "$(dpkg-query -W -f='${Version}' libgtest-dev)" from_installed_source
 echo "third-party: ready in $((SECONDS - overall)) s ($prefix)"
