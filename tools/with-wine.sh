@@ -5,12 +5,12 @@
 #   DIR/audio.raw   what the programs played: signed 16-bit little-endian,
 #                   stereo, 44100 Hz, emptied at each start
 # New prefixes are cloned from one template that `wineboot -i` makes once per
-# Wine version and recipe (BLAZEMERE_WINE_TEMPLATE, default build-windows/wine-template).
-# When the command ends, every Wine process of the prefix is ended too.
+# Wine version and recipe (BLAZEMERE_WINE_TEMPLATE, by default
+# build-windows/wine/template). DIR belongs to one command at a time; when the
+# command ends, every Wine process of the prefix is ended too.
 #
 # Inside the command: WINE runs a program (`"$WINE" prog.exe`), WINEPREFIX is
 # the prefix, BLAZEMERE_AUDIO the audio file.
-# DIR belongs to one command at a time.
 # Usage: tools/with-wine.sh [-s WIDTHxHEIGHT] DIR command [args...]
 set -euo pipefail
 
@@ -33,7 +33,7 @@ size=1280x1024
 if [ "${1:-}" = "-s" ]; then size=$2; shift 2; fi
 [ $# -ge 2 ] || { echo "usage: tools/with-wine.sh [-s WIDTHxHEIGHT] DIR command [args...]" >&2; exit 2; }
 dir=$(realpath -m "$1"); shift
-template=$(realpath -m "${BLAZEMERE_WINE_TEMPLATE:-$here/build-windows/wine-template}")
+template=$(realpath -m "${BLAZEMERE_WINE_TEMPLATE:-$here/build-windows/wine/template}")
 
 export WINELOADER=$wine_bin WINE=$wine_bin
 export WINEDEBUG=${WINEDEBUG:--all}
