@@ -17,24 +17,15 @@ packages=(
   sox libsox-fmt-mp3 lame
 )
 
+here=$(cd "$(dirname "$0")/.." && pwd)
+bash "$here/tools/install-packages.sh" "${packages[@]}"
+
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-
-if [ "${#missing[@]}" -gt 0 ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  as_root apt-get update -qq
-  as_root apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
-
 # The captions ask for the Windows font by name; map it to IPA P Gothic.
 alias_conf=host/resources/fonts/65-blazemere-ms-pgothic.conf
-here=$(cd "$(dirname "$0")/.." && pwd)
 if ! cmp -s "$here/$alias_conf" /etc/fonts/conf.d/65-blazemere-ms-pgothic.conf; then
   as_root install -m 0644 "$here/$alias_conf" /etc/fonts/conf.d/65-blazemere-ms-pgothic.conf
   as_root fc-cache -f >/dev/null 2>&1 || true
