@@ -6,23 +6,22 @@ set -euo pipefail
 size=1280x1024
 if [ "${1:-}" = "-s" ]; then size=$2; shift 2; fi
 
-# A display number nobody uses: no socket and no lock file.
-display=
-for n in $(seq 57 199); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=$n; break; fi
-done
-[ -n "$display" ] || { echo "with-xvfb: no free display number" >&2; exit 1; }
-
+# The server picks a free display number itself and tells us which: two runs
+# started at the same moment can never end up on one display.
+number_file=$(mktemp)
 # -noreset: Xvfb would otherwise reset whenever its last client leaves, which
 # happens between the steps of a test.
-Xvfb ":$display" -noreset -nolisten tcp -screen 0 "${size}x24" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 "${size}x24" 3>"$number_file" >/dev/null 2>&1 &
 xvfb_pid=$!
-trap 'kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true' EXIT
+trap 'kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; rm -f "$number_file"' EXIT
 
+display=
 for _ in $(seq 1 100); do
-  if DISPLAY=":$display" xdpyinfo >/dev/null 2>&1; then break; fi
+  display=$(head -n 1 "$number_file" 2>/dev/null || true)
+  [ -n "$display" ] && break
   kill -0 "$xvfb_pid" 2>/dev/null || { echo "with-xvfb: Xvfb did not start" >&2; exit 1; }
   sleep 0.1
 done
+[ -n "$display" ] || { echo "with-xvfb: Xvfb gave no display number" >&2; exit 1; }
 
 DISPLAY=":$display" "$@"
