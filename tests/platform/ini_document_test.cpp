@@ -50,6 +50,11 @@ TEST(IniDocument, ShiftJisFileReadAndWrittenInItsOwnEncoding) {
   EXPECT_EQ(document.Serialize(), sjis + "BGM\xD8\xCB\xDF\xB0\xC4= 3\r\n");
   // A character Shift_JIS cannot hold is refused, not mangled.
   EXPECT_FALSE(document.SetValue("Section", "BGMﾌｧｲﾙ", "/music/🔥.mp3"));
+
+  // A line that does not decode matches nothing, not even as a header that
+  // would end the section before it.
+  const IniDocument broken = IniDocument::Parse("[Section]\r\n[\x81\x20]\r\nkey=v\r\n\x81\x20=w\r\n");
+  EXPECT_EQ(broken.Value("Section", "key"), "v");
 }
 
 }  // namespace
