@@ -129,17 +129,15 @@ bool IniDocument::SetValue(std::string_view section, std::string_view key, std::
     return false;
   }
   const std::string entry = std::string(keyName) + "=" + std::string(value);
+  const std::string headerLine = "[" + std::string(sectionName) + "]";
+  // A Shift_JIS file cannot hold every name (an accented letter, an emoji);
+  // rather than lose the value, the whole file becomes UTF-8.
+  if ((!EncodeFromUtf8(entry, encoding_) || !EncodeFromUtf8(headerLine, encoding_)) && !TurnIntoUtf8()) return false;
 
   IniLineDecoder decoder(encoding_);
+  // Both lines can be encoded now, so a new section is added whole.
   const std::optional<LineSpan> header = FindSection(sectionName, decoder);
-  if (!header) {
-    const std::string saved = bytes_;
-    if (!InsertLine(bytes_.size(), "[" + std::string(sectionName) + "]") || !InsertLine(bytes_.size(), entry)) {
-      bytes_ = saved;
-      return false;
-    }
-    return true;
-  }
+  if (!header) return InsertLine(bytes_.size(), headerLine) && InsertLine(bytes_.size(), entry);
 
   // A new key goes after the section's last line that is not blank.
   std::size_t insertAt = header->next;
@@ -155,6 +153,15 @@ bool IniDocument::SetValue(std::string_view section, std::string_view key, std::
     if (!Trim(std::string_view(bytes_).substr(line.begin, line.end - line.begin)).empty()) insertAt = line.next;
   }
   return InsertLine(insertAt, entry);
+}
+
+bool IniDocument::TurnIntoUtf8() {
+  if (encoding_ == IniEncoding::kUtf8) return true;
+  std::optional<std::string> utf8 = DecodeToUtf8(bytes_, encoding_);
+  if (!utf8) return false;
+  bytes_ = std::move(*utf8);
+  encoding_ = IniEncoding::kUtf8;
+  return true;
 }
 
 }  // namespace blazemere::platform

@@ -28,9 +28,11 @@ class IniDocument {
   std::optional<std::string> Value(std::string_view section, std::string_view key) const;
 
   // Sets key=value, replacing the key's line, appending the key to the end of
-  // its section, or appending the section to the end of the document.
-  // False (and nothing changed) for names or values that would break the
-  // file's structure, or text the file's encoding cannot hold.
+  // its section, or appending the section to the end of the document. Text
+  // a Shift_JIS file cannot hold turns the whole document into UTF-8, every
+  // other line keeping its text. False (and nothing changed) for names or
+  // values that would break the file's structure, or for such text in a
+  // Shift_JIS file with lines that do not decode.
   bool SetValue(std::string_view section, std::string_view key, std::string_view value);
 
   std::string Serialize() const { return bytes_; }
@@ -59,6 +61,8 @@ class IniDocument {
   std::optional<LineSpan> FindSection(std::string_view section, IniLineDecoder& decoder) const;
   // Puts `utf8Text` as a line of its own at byte `position` (a line start).
   bool InsertLine(std::size_t position, std::string_view utf8Text);
+  // False, and nothing changed, when a line does not decode.
+  bool TurnIntoUtf8();
 
   IniEncoding encoding_ = IniEncoding::kUtf8;
   std::string newline_ = "\n";

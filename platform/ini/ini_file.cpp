@@ -1,6 +1,7 @@
 // Private profile functions on files: see ini_file.h.
 #include "platform/ini/ini_file.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,6 +25,13 @@ std::string NamePart(const std::string& path) {
 bool Exists(const std::string& path) {
   struct stat info {};
   return stat(path.c_str(), &info) == 0;
+}
+
+// Only a file that is surely not there may be started afresh; one we cannot
+// look at must not be replaced by a file holding just the new value.
+bool SurelyMissing(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR);
 }
 
 bool CanWrite(const std::string& file) {
@@ -68,7 +76,7 @@ bool WriteProfileString(const std::string& section, const std::string& key, cons
                         const std::string& file) {
   const ProfilePaths paths = ResolveProfilePaths(file);
   std::string bytes;
-  if (Exists(paths.readFrom)) {
+  if (!SurelyMissing(paths.readFrom)) {
     std::optional<std::string> existing = ReadWholeFile(paths.readFrom, kLargestProfile);
     // A file we cannot read in full is never replaced by a shortened one.
     if (!existing) return false;
