@@ -42,7 +42,9 @@ void SyncFolder(const std::string& folder) {
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t limit) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // O_NONBLOCK: opening a named pipe would otherwise wait for a writer that
+  // may never come. A regular file reads the same either way.
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
   struct stat info {};
   if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || static_cast<std::size_t>(info.st_size) > limit) {

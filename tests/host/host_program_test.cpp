@@ -7,6 +7,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 #include <thread>
 
 #include "host/resources/palette/palette_ramp.h"
@@ -182,6 +183,17 @@ TEST_F(HostProgram, SaverRunFromStartToEscape) {
   ASSERT_EQ(host->WaitForExit(kHangGuard), 0);
   EXPECT_FALSE(session_->Exists(kSaverTitle));
   EXPECT_TRUE(PointerVisible()) << "the pointer stayed hidden after the run";
+}
+
+// A named pipe where the settings file belongs reads as no file at all.
+TEST_F(HostProgram, SettingsFileThatIsAPipeReadsAsMissing) {
+  ASSERT_EQ(mkfifo((host_ + "/Blazemere.ini").c_str(), 0600), 0);
+  ExpectSilentEnd({"/a"});
+  const auto host = Start({"/s"});
+  const Window renderer = session_->WaitForWindow(kRendererTitle, kHangGuard);
+  ASSERT_NE(renderer, 0u) << "the saver did not start";
+  PressKeyIn(renderer, "Escape");
+  EXPECT_EQ(host->WaitForExit(kHangGuard), 0);
 }
 
 TEST_F(HostProgram, EmptyCommandLineLeavesThePointerAloneAndEndsOnSigterm) {

@@ -47,6 +47,26 @@ TEST(IniFile, RoundTripsLimitAndAtomicReplace) {
       << "a temporary file was left beside it";
 }
 
+// A named pipe must not block (nobody may ever write to it) and neither it
+// nor a folder is taken for a settings file or replaced by one.
+TEST(IniFile, NoRegularFileIsNeitherReadNorReplaced) {
+  const std::string folder = testing::ScratchFolder("ini-not-regular");
+  const std::pair<const char*, int (*)(const char*)> rows[] = {
+      {"fifo", [](const char* path) { return mkfifo(path, 0600); }},
+      {"folder", [](const char* path) { return mkdir(path, 0700); }},
+  };
+  for (const auto& [name, make] : rows) {
+    SCOPED_TRACE(name);
+    const std::string file = folder + "/" + name + ".ini";
+    ASSERT_EQ(make(file.c_str()), 0);
+    EXPECT_EQ(ReadProfileString("Section", "BGM区分", file), "");
+    EXPECT_FALSE(WriteProfileString("Section", "BGM区分", " 2", file));
+    EXPECT_FALSE(std::filesystem::is_regular_file(file)) << "replaced by a file";
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 2)
+      << "a temporary file was left behind";
+}
+
 TEST(IniFile, ProtectedFolderUsesPerUserCopy) {
   // The choice itself, shown also where this user can write every folder.
   for (const auto& [writable, copyExists, want] : {std::tuple(true, true, "/h/b.ini -> /h/b.ini"),
