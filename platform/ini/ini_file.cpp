@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "platform/paths/atomic_file.h"
+#include "platform/paths/home_folder.h"
 #include "platform/ini/ini_document.h"
 
 namespace blazemere::platform {
@@ -47,12 +48,12 @@ ProfilePaths ChooseProfilePaths(const std::string& file, bool fileWritable, cons
   return {perUserExists ? perUserFile : file, perUserFile};
 }
 
-std::string PerUserProfilePath(const std::string& file, const char* xdgConfigHome, const char* home) {
+std::string PerUserProfilePath(const std::string& file, const char* xdgConfigHome, const std::string& home) {
   std::string base;
   if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/') {
     base = xdgConfigHome;
-  } else if (home != nullptr && home[0] == '/') {
-    base = std::string(home) + "/.config";
+  } else if (home.starts_with('/')) {
+    base = home + "/.config";
   } else {
     return {};
   }
@@ -60,7 +61,7 @@ std::string PerUserProfilePath(const std::string& file, const char* xdgConfigHom
 }
 
 ProfilePaths ResolveProfilePaths(const std::string& file) {
-  const std::string perUser = PerUserProfilePath(file, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+  const std::string perUser = PerUserProfilePath(file, std::getenv("XDG_CONFIG_HOME"), HomeFolder());
   return ChooseProfilePaths(file, CanWrite(file), perUser, !perUser.empty() && Exists(perUser));
 }
 

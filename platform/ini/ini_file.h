@@ -36,10 +36,11 @@ ProfilePaths ChooseProfilePaths(const std::string& file, bool fileWritable, cons
                                 bool perUserExists);
 
 // $XDG_CONFIG_HOME/blazemere/<name of file> (absolute XDG_CONFIG_HOME only),
-// else $HOME/.config/blazemere/<name>; empty when neither is known.
-std::string PerUserProfilePath(const std::string& file, const char* xdgConfigHome, const char* home);
+// else <home>/.config/blazemere/<name>; empty when neither is known.
+std::string PerUserProfilePath(const std::string& file, const char* xdgConfigHome, const std::string& home);
 
-// The same choice made against the real file system and environment.
+// The same choice made against the real file system and environment, the
+// home folder as HomeFolder finds it.
 ProfilePaths ResolveProfilePaths(const std::string& file);
 
 }  // namespace blazemere::platform

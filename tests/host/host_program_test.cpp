@@ -196,6 +196,32 @@ TEST_F(HostProgram, SettingsFileThatIsAPipeReadsAsMissing) {
   EXPECT_EQ(host->WaitForExit(kHangGuard), 0);
 }
 
+// Without HOME (and XDG_* unset) the home folder comes from the password
+// database; neither program writes where it happens to be started.
+TEST_F(HostProgram, WithoutHomeNothingIsWrittenUnderTheWorkingFolder) {
+  const std::string working = root_ + "/working";
+  const Arguments withoutHome{"-u", "HOME", "-u", "XDG_DATA_HOME", "-u", "XDG_CONFIG_HOME", "-C", working};
+  const std::pair<std::string, Arguments> rows[] = {{"/Blazemere.scr", {"/a"}}, {"/Blazemere.dll", {}}};
+  for (const auto& [program, arguments] : rows) {
+    SCOPED_TRACE(program);
+    fs::remove_all(working);
+    fs::create_directories(working);
+    Arguments command = withoutHome;
+    command.push_back(host_ + program);
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    ChildProcess child("env", command);
+    // The host ends; the renderer burns, or says that it found no palette:
+    // either way it has done all its file work once its window shows.
+    const auto deadline = std::chrono::steady_clock::now() + kHangGuard;
+    while (child.IsRunning() && !session_->Exists(kRendererTitle) && !session_->Exists("Error") &&
+           std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(10ms);
+    }
+    EXPECT_TRUE(std::chrono::steady_clock::now() < deadline) << "neither ended nor showed a window";
+    EXPECT_TRUE(fs::is_empty(working)) << fs::directory_iterator(working)->path();
+  }
+}
+
 TEST_F(HostProgram, EmptyCommandLineLeavesThePointerAloneAndEndsOnSigterm) {
   const auto host = Start({});
   ASSERT_NE(session_->WaitForWindow(kRendererTitle, kHangGuard), 0u);
