@@ -2,6 +2,7 @@
 #include "platform/paths/atomic_file.h"
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -81,6 +82,8 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
   SyncFolder(folder);
   return true;
 }
+
+void IgnoreFileSizeLimitSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 std::string FolderPart(const std::string& path) {
   const std::size_t slash = path.rfind('/');

@@ -81,8 +81,12 @@ class HostProgram : public ::testing::Test {
   void TearDown() override { EndProgramsOfUser(); }
 
   std::unique_ptr<ChildProcess> Start(const Arguments& arguments) const {
+    return StartProgram(host_ + "/Blazemere.scr", arguments);
+  }
+  // Any program (a shell that sets a limit first) with this test's user.
+  std::unique_ptr<ChildProcess> StartProgram(const std::string& program, const Arguments& arguments) const {
     return std::make_unique<ChildProcess>(
-        host_ + "/Blazemere.scr", arguments,
+        program, arguments,
         std::map<std::string, std::string>{{"HOME", root_ + "/home"}, {"XDG_DATA_HOME", root_ + "/data"},
                                            {"XDG_CONFIG_HOME", root_ + "/config"}, {"SDL_AUDIODRIVER", "disk"},
                                            {"SDL_DISKAUDIOFILE", root_ + "/sound.raw"}});
@@ -220,6 +224,27 @@ TEST_F(HostProgram, WithoutHomeNothingIsWrittenUnderTheWorkingFolder) {
     EXPECT_TRUE(std::chrono::steady_clock::now() < deadline) << "neither ended nor showed a window";
     EXPECT_TRUE(fs::is_empty(working)) << fs::directory_iterator(working)->path();
   }
+}
+
+// Under a file-size limit below the palette's size the palette cannot be
+// written: the old one stays whole, nothing is left beside it, and the
+// saver runs on as after any failed write.
+TEST_F(HostProgram, PaletteWriteBeyondTheFileSizeLimitLeavesTheOldFile) {
+  std::vector<std::uint8_t> old = host::PaletteRampBmpFile();
+  old.back() ^= 0xFF;  // still a picture the renderer reads
+  fs::create_directories(fs::path(PaletteFile()).parent_path());
+  std::ofstream(PaletteFile(), std::ios::binary).write(reinterpret_cast<const char*>(old.data()),
+                                                       static_cast<std::streamsize>(old.size()));
+  // 1 KiB, a third of the palette.
+  const auto host = StartProgram("sh", {"-c", "ulimit -f 1 && exec \"$0\" /s", host_ + "/Blazemere.scr"});
+  const Window renderer = session_->WaitForWindow(kRendererTitle, kHangGuard);
+  ASSERT_NE(renderer, 0u) << "no saver started";
+  EXPECT_TRUE(host->IsRunning()) << "the host died writing";
+  EXPECT_EQ(ReadBytes(PaletteFile()), old);
+  EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(PaletteFile()).parent_path()), fs::directory_iterator()), 1)
+      << "a temporary file was left beside the palette";
+  PressKeyIn(renderer, "Escape");
+  EXPECT_EQ(host->WaitForExit(kHangGuard), 0);
 }
 
 TEST_F(HostProgram, EmptyCommandLineLeavesThePointerAloneAndEndsOnSigterm) {
