@@ -117,6 +117,27 @@ class HostProgram : public ::testing::Test {
     XSync(display(), False);
   }
 
+    // Windows with that title anywhere in the tree.
+  int CountWindows(const std::string& title) const {
+    int count = 0;
+    std::vector<Window> pending{DefaultRootWindow(display())};
+    while (!pending.empty()) {
+      const Window window = pending.back();
+      pending.pop_back();
+      char* name = nullptr;
+      if (XFetchName(display(), window, &name) != 0 && name != nullptr) {
+        count += title == name;
+        XFree(name);
+      }
+      Window root = 0, parent = 0, *children = nullptr;
+      unsigned int childCount = 0;
+      if (XQueryTree(display(), window, &root, &parent, &children, &childCount) == 0) continue;
+      pending.insert(pending.end(), children, children + childCount);
+      if (children != nullptr) XFree(children);
+    }
+    return count;
+  }
+
   // A window of "another program" for the preview to sit in.
   Window CreateParent(unsigned width, unsigned height) {
     const Window window = XCreateSimpleWindow(display(), DefaultRootWindow(display()), 40, 30, width, height, 0, 0,
@@ -245,6 +266,37 @@ TEST_F(HostProgram, PaletteWriteBeyondTheFileSizeLimitLeavesTheOldFile) {
       << "a temporary file was left beside the palette";
   PressKeyIn(renderer, "Escape");
   EXPECT_EQ(host->WaitForExit(kHangGuard), 0);
+}
+
+// Idle watchers do start the saver twice. The server is held while both
+// start, so each looks for the other's window at the same moment, and a
+// large settings file keeps both from making theirs for a while after: the
+// window titles alone cannot tell, yet exactly one saver runs.
+TEST_F(HostProgram, TwoSimultaneousStartsGiveOneRun) {
+  std::ofstream settings(host_ + "/Blazemere.ini");
+  settings << "[Section]\n";
+  for (int i = 0; i < 300000; ++i) settings << "k" << i << "=\n";
+  settings.close();
+  XGrabServer(display());
+  XSync(display(), False);
+  std::unique_ptr<ChildProcess> hosts[] = {Start({"/s"}), Start({"/s"})};
+  std::this_thread::sleep_for(300ms);
+  XUngrabServer(display());
+  XSync(display(), False);
+
+  const Window renderer = session_->WaitForWindow(kRendererTitle, kHangGuard);
+  ASSERT_NE(renderer, 0u);
+  const auto deadline = std::chrono::steady_clock::now() + kHangGuard;
+  while (hosts[0]->IsRunning() && hosts[1]->IsRunning() && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(10ms);
+  }
+  std::this_thread::sleep_for(500ms);  // time for a second renderer to show
+  EXPECT_EQ(hosts[0]->IsRunning() + hosts[1]->IsRunning(), 1) << "hosts running";
+  EXPECT_EQ(CountWindows(kRendererTitle), 1) << "fire windows";
+
+  PressKeyIn(renderer, "Escape");
+  for (auto& host : hosts) EXPECT_EQ(host->WaitForExit(kHangGuard), 0);
+  EXPECT_TRUE(session_->WaitForNoWindow(kRendererTitle, kHangGuard)) << "a fire still burns";
 }
 
 TEST_F(HostProgram, EmptyCommandLineLeavesThePointerAloneAndEndsOnSigterm) {
