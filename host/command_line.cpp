@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <string_view>
 
 namespace blazemere::host {
 
@@ -19,13 +20,21 @@ std::size_t CharacterLength(const std::string& text, std::size_t position) {
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The characters of a number from `text`, blanks dropped, as Visual Basic's
-// Val reads them: sign, digits, one decimal point, digits.
+std::string WithoutBlanks(const std::string& text) {
+  std::string kept;
+  for (const char c : text) {
+    if (!IsBlank(c)) kept += c;
+  }
+  return kept;
+}
+
+// The characters of a decimal number at the start of `text` (blanks already
+// dropped, as Visual Basic's Val drops them): sign, digits, one decimal
+// point, digits.
 std::string NumberCharacters(const std::string& text) {
   std::string number;
   bool pointSeen = false;
   for (const char c : text) {
-    if (IsBlank(c)) continue;
     if ((c == '+' || c == '-') && number.empty()) {
       number += c;
     } else if (IsDigit(c)) {
@@ -38,6 +47,31 @@ std::string NumberCharacters(const std::string& text) {
     }
   }
   return number;
+}
+
+int HexDigitValue(char c) {
+  if (IsDigit(c)) return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// The hex digits at the start of `digits` as a window id; 0 when there are
+// none or the value does not fit 32 bits.
+std::uint32_t HexWindowId(std::string_view digits) {
+  std::uint64_t value = 0;
+  for (const char c : digits) {
+    const int digit = HexDigitValue(c);
+    if (digit < 0) break;
+    value = value * 16 + static_cast<std::uint64_t>(digit);
+    if (value > 0xFFFFFFFFu) return 0;
+  }
+  return static_cast<std::uint32_t>(value);
+}
+
+bool StartsWithHexPrefix(std::string_view text) {
+  return text.size() >= 2 && ((text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) ||
+                              (text[0] == '&' && (text[1] == 'h' || text[1] == 'H')));
 }
 
 }  // namespace
@@ -62,7 +96,10 @@ std::string ModeLetterOf(const std::string& commandLine) {
 
 std::uint32_t PreviewHandleOf(const std::string& commandLine) {
   if (commandLine.size() < 4) return 0;
-  const std::string number = NumberCharacters(commandLine.substr(3));
+  const std::string text = WithoutBlanks(commandLine.substr(3));
+  // xwininfo and xdotool print ids as 0x...; Val reads &H... as hex too.
+  if (StartsWithHexPrefix(text)) return HexWindowId(std::string_view(text).substr(2));
+  const std::string number = NumberCharacters(text);
   bool hasDigit = false;
   for (const char c : number) hasDigit = hasDigit || IsDigit(c);
   if (!hasDigit) return 0;

@@ -15,10 +15,10 @@ std::string JoinCommandLine(const std::vector<std::string>& arguments);
 // first character ("/" or "-") is never looked at.
 std::string ModeLetterOf(const std::string& commandLine);
 
-// The decimal number that starts at the fourth character: blanks skipped,
-// ending at the first character that cannot belong to it, a fraction
-// rounded half to even. 0 when there is no number or it does not fit a
-// 32-bit window id (a negative one included).
+// The number that starts at the fourth character: blanks skipped, ending at
+// the first character that cannot belong to it. Decimal, a fraction rounded
+// half to even, or hex after "0x" or "&H" (either case). 0 when there is no
+// number or it does not fit a 32-bit window id (a negative one included).
 std::uint32_t PreviewHandleOf(const std::string& commandLine);
 
 }  // namespace blazemere::host

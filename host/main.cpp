@@ -6,9 +6,11 @@
 #include "host/command_line.h"
 #include "host/host_context.h"
 #include "host/start_up.h"
+#include "platform/paths/atomic_file.h"
 #include "platform/paths/executable_folder.h"
 
 int main(int argc, char** argv) {
+  blazemere::platform::IgnoreFileSizeLimitSignal();
   blazemere::host::HostContext context;
   context.hostFolder = blazemere::platform::ExecutableFolder();
   context.commandLine = blazemere::host::JoinCommandLine(std::vector<std::string>(argv + 1, argv + argc));

@@ -2,6 +2,8 @@
 #include "host/start_up.h"
 
 #include <X11/Xlib.h>
+#include <optional>
+#include <string>
 
 #include "host/command_line.h"
 #include "host/dialog/settings_dialog.h"
@@ -11,6 +13,7 @@
 #include "host/settings_file.h"
 #include "platform/paths/atomic_file.h"
 #include "platform/paths/drive_letter_path.h"
+#include "platform/process/instance_lock.h"
 #include "platform/ui/message_box.h"
 #include "platform/x11/x11_cursor.h"
 #include "platform/x11/x11_window_lookup.h"
@@ -44,6 +47,20 @@ bool AnotherHostRuns(Display* display) {
          platform::FindWindowByTitle(display, kSettingsDialogTitle) != 0;
 }
 
+// The modes whose window lives on: the saver and the settings dialog. Two
+// hosts started in the same moment both find no window above; of those,
+// only the one that holds the display's lock goes on. The preview neither
+// takes nor heeds it, so a preview open in a settings panel never keeps the
+// saver from starting.
+bool OpensLastingWindow(const HostContext& context) {
+  return context.modeLetter == "S" || context.modeLetter == "C" || context.commandLine.empty();
+}
+
+std::string LockPathFor(Display* display) {
+  if (display == nullptr) return {};
+  return platform::InstanceLockPath(platform::InstanceLockName(DisplayString(display)));
+}
+
 }  // namespace
 
 int Main(HostContext& context) {
@@ -54,6 +71,12 @@ int Main(HostContext& context) {
   if (context.modeLetter == "P") {
     RunPreview(display.get(), PreviewHandleOf(context.commandLine));
     return 0;
+  }
+
+  std::optional<platform::InstanceLock> lock;  // held until the host ends
+  if (OpensLastingWindow(context)) {
+    lock.emplace(LockPathFor(display.get()));
+    if (lock->state() == platform::InstanceLock::State::kHeldElsewhere) return 0;
   }
 
   platform::CreateFolders(platform::MapDriveLetterPath("C:\\k_vorn"));

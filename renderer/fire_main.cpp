@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <thread>
 
+#include "platform/paths/atomic_file.h"
 #include "renderer/fire_effect.h"
 #include "renderer/fire_window_focus.h"
 #include "renderer/frame_pacer.h"
@@ -85,6 +86,7 @@ void CoverScreen() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  blazemere::platform::IgnoreFileSizeLimitSignal();
   glutInitWindowSize(300, 300);
   glutInit(&argc, argv);
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);

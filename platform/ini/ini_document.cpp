@@ -2,6 +2,7 @@
 #include "platform/ini/ini_document.h"
 
 #include <algorithm>
+#include <string>
 
 namespace blazemere::platform {
 
@@ -34,93 +35,88 @@ bool NamesMatch(std::string_view a, std::string_view b) {
 
 bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
 
+// Whether the line's first character (past a byte order mark and blanks) is
+// "[". A lead byte of Shift_JIS is never "[", so the bytes tell as well as
+// the decoded text would.
+bool MayBeSectionHeader(std::string_view raw) {
+  if (raw.starts_with(kUtf8Bom)) raw.remove_prefix(kUtf8Bom.size());
+  const std::size_t first = raw.find_first_not_of(kBlanks);
+  return first != std::string_view::npos && raw[first] == '[';
+}
+
 }  // namespace
 
-IniDocument::Line IniDocument::ClassifyLine(std::string raw, std::string ending, IniEncoding encoding) {
-  Line line;
-  line.raw = std::move(raw);
-  line.ending = std::move(ending);
-  const std::optional<std::string> decoded = DecodeToUtf8(line.raw, encoding);
-  if (!decoded) return line;
+IniDocument IniDocument::Parse(std::string_view bytes) {
+  IniDocument document;
+  document.bytes_ = bytes;
+  document.encoding_ = DetectIniEncoding(bytes);
+  // New lines follow the file's first line ending; files from Windows end
+  // their lines with CR LF.
+  const std::size_t lf = bytes.find('\n');
+  if (lf != std::string_view::npos) {
+    document.newline_ = lf > 0 && bytes[lf - 1] == '\r' ? "\r\n" : "\n";
+  } else if (document.encoding_ == IniEncoding::kCp932) {
+    document.newline_ = "\r\n";
+  }
+  return document;
+}
+
+IniDocument::LineSpan IniDocument::LineAt(std::size_t begin) const {
+  const std::size_t lf = bytes_.find('\n', begin);
+  if (lf == std::string::npos) return {begin, bytes_.size(), bytes_.size()};
+  const std::size_t end = lf > begin && bytes_[lf - 1] == '\r' ? lf - 1 : lf;
+  return {begin, end, lf + 1};
+}
+
+IniDocument::LineMeaning IniDocument::Meaning(const LineSpan& line, IniLineDecoder& decoder) const {
+  const std::string_view raw = std::string_view(bytes_).substr(line.begin, line.end - line.begin);
+  // Neither a header nor an entry, whatever its characters; no need to decode.
+  if (!MayBeSectionHeader(raw) && raw.find('=') == std::string_view::npos) return {};
+  const std::optional<std::string_view> decoded = decoder.Decode(raw);
+  if (!decoded) return {};
   std::string_view text = *decoded;
   if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
   text = Trim(text);
   if (text.starts_with('[')) {
     text.remove_prefix(1);
-    const std::size_t close = text.find(']');
-    line.kind = Kind::kSection;
-    line.name = Trim(text.substr(0, close));
-    return line;
+    return {Kind::kSection, Trim(text.substr(0, text.find(']'))), {}};
   }
-  if (text.starts_with(';')) return line;
+  if (text.starts_with(';')) return {};
   const std::size_t equals = text.find('=');
-  if (equals == std::string_view::npos) return line;
-  line.kind = Kind::kEntry;
-  line.name = Trim(text.substr(0, equals));
-  line.value = Unquote(Trim(text.substr(equals + 1)));
-  return line;
+  if (equals == std::string_view::npos) return {};
+  return {Kind::kEntry, Trim(text.substr(0, equals)), Unquote(Trim(text.substr(equals + 1)))};
 }
 
-IniDocument IniDocument::Parse(std::string_view bytes) {
-  IniDocument document;
-  document.encoding_ = DetectIniEncoding(bytes);
-  // Files from Windows end their lines with CR LF; new lines follow the file.
-  document.newline_ = document.encoding_ == IniEncoding::kCp932 ? "\r\n" : "\n";
-  bool newlineSeen = false;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    const std::size_t lf = bytes.find('\n', start);
-    std::string_view content = bytes.substr(start, lf == std::string_view::npos ? std::string_view::npos : lf - start);
-    std::string ending;
-    if (lf != std::string_view::npos) {
-      ending = "\n";
-      if (content.ends_with('\r')) {
-        content.remove_suffix(1);
-        ending = "\r\n";
-      }
-      if (!newlineSeen) {
-        document.newline_ = ending;
-        newlineSeen = true;
-      }
-    }
-    document.lines_.push_back(ClassifyLine(std::string(content), std::move(ending), document.encoding_));
-    if (lf == std::string_view::npos) break;
-    start = lf + 1;
-  }
-  return document;
-}
-
-std::optional<std::size_t> IniDocument::FindSection(std::string_view section) const {
+std::optional<IniDocument::LineSpan> IniDocument::FindSection(std::string_view section,
+                                                              IniLineDecoder& decoder) const {
   const std::string_view wanted = Trim(section);
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    if (lines_[i].kind == Kind::kSection && NamesMatch(lines_[i].name, wanted)) return i;
+  for (LineSpan line = LineAt(0); line.begin < bytes_.size(); line = LineAt(line.next)) {
+    if (!MayBeSectionHeader(std::string_view(bytes_).substr(line.begin, line.end - line.begin))) continue;
+    const LineMeaning meaning = Meaning(line, decoder);
+    if (meaning.kind == Kind::kSection && NamesMatch(meaning.name, wanted)) return line;
   }
   return std::nullopt;
-}
-
-std::size_t IniDocument::SectionEnd(std::size_t header) const {
-  std::size_t end = header + 1;
-  while (end < lines_.size() && lines_[end].kind != Kind::kSection) ++end;
-  return end;
 }
 
 std::optional<std::string> IniDocument::Value(std::string_view section, std::string_view key) const {
-  const std::optional<std::size_t> header = FindSection(section);
+  IniLineDecoder decoder(encoding_);
+  const std::optional<LineSpan> header = FindSection(section, decoder);
   if (!header) return std::nullopt;
   const std::string_view wanted = Trim(key);
-  for (std::size_t i = *header + 1; i < SectionEnd(*header); ++i) {
-    if (lines_[i].kind == Kind::kEntry && NamesMatch(lines_[i].name, wanted)) return lines_[i].value;
+  for (LineSpan line = LineAt(header->next); line.begin < bytes_.size(); line = LineAt(line.next)) {
+    const LineMeaning meaning = Meaning(line, decoder);
+    if (meaning.kind == Kind::kSection) break;
+    if (meaning.kind == Kind::kEntry && NamesMatch(meaning.name, wanted)) return std::string(meaning.value);
   }
   return std::nullopt;
 }
 
-bool IniDocument::AppendLine(std::size_t position, std::string_view utf8Text) {
-  std::optional<std::string> raw = EncodeFromUtf8(utf8Text, encoding_);
+bool IniDocument::InsertLine(std::size_t position, std::string_view utf8Text) {
+  const std::optional<std::string> raw = EncodeFromUtf8(utf8Text, encoding_);
   if (!raw) return false;
   // The line before the new one must end, or the two would run together.
-  if (position > 0 && lines_[position - 1].ending.empty()) lines_[position - 1].ending = newline_;
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(position),
-                ClassifyLine(std::move(*raw), newline_, encoding_));
+  const std::string before = position > 0 && bytes_[position - 1] != '\n' ? newline_ : "";
+  bytes_.insert(position, before + *raw + newline_);
   return true;
 }
 
@@ -133,36 +129,39 @@ bool IniDocument::SetValue(std::string_view section, std::string_view key, std::
     return false;
   }
   const std::string entry = std::string(keyName) + "=" + std::string(value);
+  const std::string headerLine = "[" + std::string(sectionName) + "]";
+  // A Shift_JIS file cannot hold every name (an accented letter, an emoji);
+  // rather than lose the value, the whole file becomes UTF-8.
+  if ((!EncodeFromUtf8(entry, encoding_) || !EncodeFromUtf8(headerLine, encoding_)) && !TurnIntoUtf8()) return false;
 
-  const std::optional<std::size_t> header = FindSection(sectionName);
-  if (!header) {
-    const std::size_t end = lines_.size();
-    std::vector<Line> saved = lines_;
-    if (!AppendLine(end, "[" + std::string(sectionName) + "]") || !AppendLine(end + 1, entry)) {
-      lines_ = std::move(saved);
-      return false;
-    }
-    return true;
-  }
+  IniLineDecoder decoder(encoding_);
+  // Both lines can be encoded now, so a new section is added whole.
+  const std::optional<LineSpan> header = FindSection(sectionName, decoder);
+  if (!header) return InsertLine(bytes_.size(), headerLine) && InsertLine(bytes_.size(), entry);
 
-  const std::size_t end = SectionEnd(*header);
-  std::size_t lastContent = *header;
-  for (std::size_t i = *header + 1; i < end; ++i) {
-    if (lines_[i].kind == Kind::kEntry && NamesMatch(lines_[i].name, keyName)) {
-      std::optional<std::string> raw = EncodeFromUtf8(entry, encoding_);
+  // A new key goes after the section's last line that is not blank.
+  std::size_t insertAt = header->next;
+  for (LineSpan line = LineAt(header->next); line.begin < bytes_.size(); line = LineAt(line.next)) {
+    const LineMeaning meaning = Meaning(line, decoder);
+    if (meaning.kind == Kind::kSection) break;
+    if (meaning.kind == Kind::kEntry && NamesMatch(meaning.name, keyName)) {
+      const std::optional<std::string> raw = EncodeFromUtf8(entry, encoding_);
       if (!raw) return false;
-      lines_[i] = ClassifyLine(std::move(*raw), lines_[i].ending, encoding_);
+      bytes_.replace(line.begin, line.end - line.begin, *raw);
       return true;
     }
-    if (lines_[i].kind != Kind::kOther || !Trim(lines_[i].raw).empty()) lastContent = i;
+    if (!Trim(std::string_view(bytes_).substr(line.begin, line.end - line.begin)).empty()) insertAt = line.next;
   }
-  return AppendLine(lastContent + 1, entry);
+  return InsertLine(insertAt, entry);
 }
 
-std::string IniDocument::Serialize() const {
-  std::string bytes;
-  for (const Line& line : lines_) bytes += line.raw + line.ending;
-  return bytes;
+bool IniDocument::TurnIntoUtf8() {
+  if (encoding_ == IniEncoding::kUtf8) return true;
+  std::optional<std::string> utf8 = DecodeToUtf8(bytes_, encoding_);
+  if (!utf8) return false;
+  bytes_ = std::move(*utf8);
+  encoding_ = IniEncoding::kUtf8;
+  return true;
 }
 
 }  // namespace blazemere::platform

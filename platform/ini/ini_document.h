@@ -2,12 +2,16 @@
 // profile functions do it, while every line we do not change keeps its exact
 // bytes (other sections, comments, unknown keys, order, line endings,
 // encoding). Pure: no file access.
+//
+// The document is the file's bytes themselves; lines are found and read
+// where they lie when a value is asked for or set, so a file of millions of
+// lines costs one scan per call and no more memory than its own size.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "platform/ini/ini_encoding.h"
 
@@ -24,32 +28,45 @@ class IniDocument {
   std::optional<std::string> Value(std::string_view section, std::string_view key) const;
 
   // Sets key=value, replacing the key's line, appending the key to the end of
-  // its section, or appending the section to the end of the document.
-  // False (and nothing changed) for names or values that would break the
-  // file's structure, or text the file's encoding cannot hold.
+  // its section, or appending the section to the end of the document. Text
+  // a Shift_JIS file cannot hold turns the whole document into UTF-8, every
+  // other line keeping its text. False (and nothing changed) for names or
+  // values that would break the file's structure, or for such text in a
+  // Shift_JIS file with lines that do not decode.
   bool SetValue(std::string_view section, std::string_view key, std::string_view value);
 
-  std::string Serialize() const;
+  std::string Serialize() const { return bytes_; }
   IniEncoding encoding() const { return encoding_; }
 
  private:
+  // Where one line lies in bytes_: its text is [begin, end), its ending
+  // ("\n", "\r\n" or nothing for a last line without one) runs up to next.
+  struct LineSpan {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    std::size_t next = 0;
+  };
   enum class Kind { kOther, kSection, kEntry };
-  struct Line {
-    std::string raw;      // the line's bytes in the file's encoding, no ending
-    std::string ending;   // "\r\n", "\n" or "" for a last line without one
+  // Views into the line's bytes or the decoder's buffer: use before the
+  // next decode.
+  struct LineMeaning {
     Kind kind = Kind::kOther;
-    std::string name;     // section name or key, trimmed, UTF-8
-    std::string value;    // entry value, trimmed and unquoted, UTF-8
+    std::string_view name;   // section name or key, trimmed, UTF-8
+    std::string_view value;  // entry value, trimmed and unquoted, UTF-8
   };
 
-  static Line ClassifyLine(std::string raw, std::string ending, IniEncoding encoding);
-  std::optional<std::size_t> FindSection(std::string_view section) const;
-  std::size_t SectionEnd(std::size_t header) const;  // index after its last line
-  bool AppendLine(std::size_t position, std::string_view utf8Text);
+  LineSpan LineAt(std::size_t begin) const;
+  LineMeaning Meaning(const LineSpan& line, IniLineDecoder& decoder) const;
+  // The header line of the first section named `section`.
+  std::optional<LineSpan> FindSection(std::string_view section, IniLineDecoder& decoder) const;
+  // Puts `utf8Text` as a line of its own at byte `position` (a line start).
+  bool InsertLine(std::size_t position, std::string_view utf8Text);
+  // False, and nothing changed, when a line does not decode.
+  bool TurnIntoUtf8();
 
   IniEncoding encoding_ = IniEncoding::kUtf8;
   std::string newline_ = "\n";
-  std::vector<Line> lines_;
+  std::string bytes_;
 };
 
 }  // namespace blazemere::platform

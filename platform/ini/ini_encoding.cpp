@@ -1,9 +1,7 @@
 // Settings file encodings: see ini_encoding.h.
 #include "platform/ini/ini_encoding.h"
 
-#include <cerrno>
-#include <iconv.h>
-#include <vector>
+#include <algorithm>
 
 namespace blazemere::platform {
 
@@ -21,20 +19,31 @@ std::size_t SequenceLength(unsigned char lead) {
 
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
-std::optional<std::string> Convert(std::string_view bytes, const char* to, const char* from) {
-  if (bytes.empty()) return std::string();
-  iconv_t converter = iconv_open(to, from);
-  if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-  std::string input(bytes);
-  std::vector<char> output(bytes.size() * 4 + 16);
-  char* in = input.data();
-  std::size_t inLeft = input.size();
+const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);  // what iconv_open returns on failure
+
+// `output` is a scratch buffer the caller may keep between calls.
+std::optional<std::string_view> Convert(iconv_t converter, std::string_view bytes, std::string& output) {
+  if (bytes.empty()) return std::string_view();
+  if (converter == kNoConverter) return std::nullopt;
+  iconv(converter, nullptr, nullptr, nullptr, nullptr);  // back to the initial shift state
+  // No character grows beyond three bytes per byte (half-width katakana).
+  output.resize(bytes.size() * 4 + 16);
+  char* in = const_cast<char*>(bytes.data());  // iconv never writes through its input
+  std::size_t inLeft = bytes.size();
   char* out = output.data();
   std::size_t outLeft = output.size();
   const std::size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
-  iconv_close(converter);
   if (result == static_cast<std::size_t>(-1) || inLeft != 0) return std::nullopt;
-  return std::string(output.data(), output.size() - outLeft);
+  return std::string_view(output.data(), output.size() - outLeft);
+}
+
+std::optional<std::string> ConvertOnce(std::string_view bytes, const char* to, const char* from) {
+  const iconv_t converter = iconv_open(to, from);
+  std::string output;
+  const std::optional<std::string_view> converted = Convert(converter, bytes, output);
+  if (converter != kNoConverter) iconv_close(converter);
+  if (!converted) return std::nullopt;
+  return std::string(*converted);
 }
 
 }  // namespace
@@ -65,12 +74,27 @@ IniEncoding DetectIniEncoding(std::string_view bytes) {
 
 std::optional<std::string> DecodeToUtf8(std::string_view bytes, IniEncoding encoding) {
   if (encoding == IniEncoding::kUtf8) return std::string(bytes);
-  return Convert(bytes, "UTF-8", "CP932");
+  return ConvertOnce(bytes, "UTF-8", "CP932");
 }
 
 std::optional<std::string> EncodeFromUtf8(std::string_view utf8, IniEncoding encoding) {
   if (encoding == IniEncoding::kUtf8) return std::string(utf8);
-  return Convert(utf8, "CP932", "UTF-8");
+  return ConvertOnce(utf8, "CP932", "UTF-8");
+}
+
+IniLineDecoder::IniLineDecoder(IniEncoding encoding)
+    : encoding_(encoding), converter_(encoding == IniEncoding::kUtf8 ? kNoConverter : iconv_open("UTF-8", "CP932")) {}
+
+IniLineDecoder::~IniLineDecoder() {
+  if (converter_ != kNoConverter) iconv_close(converter_);
+}
+
+std::optional<std::string_view> IniLineDecoder::Decode(std::string_view bytes) {
+  // Code page 932 keeps ASCII as it is; most lines need no converter.
+  const bool ascii =
+      std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (encoding_ == IniEncoding::kUtf8 || ascii) return bytes;
+  return Convert(converter_, bytes, buffer_);
 }
 
 std::string_view CutUtf8(std::string_view text, std::size_t limit) {

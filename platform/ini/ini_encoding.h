@@ -3,6 +3,7 @@
 // UTF-8 and only the lines we change are converted back.
 #pragma once
 
+#include <iconv.h>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,25 @@ IniEncoding DetectIniEncoding(std::string_view bytes);
 // has no counterpart (never a silently damaged text).
 std::optional<std::string> DecodeToUtf8(std::string_view bytes, IniEncoding encoding);
 std::optional<std::string> EncodeFromUtf8(std::string_view utf8, IniEncoding encoding);
+
+// Decodes the many lines of one file to UTF-8 through one converter: opening
+// a converter per line would dominate the loading of a large file.
+class IniLineDecoder {
+ public:
+  explicit IniLineDecoder(IniEncoding encoding);
+  ~IniLineDecoder();
+  IniLineDecoder(const IniLineDecoder&) = delete;
+  IniLineDecoder& operator=(const IniLineDecoder&) = delete;
+
+  // The line as UTF-8, valid until the next call; nullopt when a character
+  // has no counterpart (or the converter is unavailable).
+  std::optional<std::string_view> Decode(std::string_view bytes);
+
+ private:
+  IniEncoding encoding_;
+  iconv_t converter_;
+  std::string buffer_;
+};
 
 // The longest prefix of at most `limit` bytes that does not end inside a
 // UTF-8 sequence.

@@ -1,11 +1,13 @@
 // Private profile functions on files: see ini_file.h.
 #include "platform/ini/ini_file.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/paths/atomic_file.h"
+#include "platform/paths/home_folder.h"
 #include "platform/ini/ini_document.h"
 
 namespace blazemere::platform {
@@ -26,6 +28,13 @@ bool Exists(const std::string& path) {
   return stat(path.c_str(), &info) == 0;
 }
 
+// Only a file that is surely not there may be started afresh; one we cannot
+// look at must not be replaced by a file holding just the new value.
+bool SurelyMissing(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR);
+}
+
 bool CanWrite(const std::string& file) {
   if (access(FolderPart(file).c_str(), W_OK) != 0) return false;
   return !Exists(file) || access(file.c_str(), W_OK) == 0;
@@ -39,12 +48,12 @@ ProfilePaths ChooseProfilePaths(const std::string& file, bool fileWritable, cons
   return {perUserExists ? perUserFile : file, perUserFile};
 }
 
-std::string PerUserProfilePath(const std::string& file, const char* xdgConfigHome, const char* home) {
+std::string PerUserProfilePath(const std::string& file, const char* xdgConfigHome, const std::string& home) {
   std::string base;
   if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/') {
     base = xdgConfigHome;
-  } else if (home != nullptr && home[0] == '/') {
-    base = std::string(home) + "/.config";
+  } else if (home.starts_with('/')) {
+    base = home + "/.config";
   } else {
     return {};
   }
@@ -52,7 +61,7 @@ std::string PerUserProfilePath(const std::string& file, const char* xdgConfigHom
 }
 
 ProfilePaths ResolveProfilePaths(const std::string& file) {
-  const std::string perUser = PerUserProfilePath(file, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+  const std::string perUser = PerUserProfilePath(file, std::getenv("XDG_CONFIG_HOME"), HomeFolder());
   return ChooseProfilePaths(file, CanWrite(file), perUser, !perUser.empty() && Exists(perUser));
 }
 
@@ -68,7 +77,7 @@ bool WriteProfileString(const std::string& section, const std::string& key, cons
                         const std::string& file) {
   const ProfilePaths paths = ResolveProfilePaths(file);
   std::string bytes;
-  if (Exists(paths.readFrom)) {
+  if (!SurelyMissing(paths.readFrom)) {
     std::optional<std::string> existing = ReadWholeFile(paths.readFrom, kLargestProfile);
     // A file we cannot read in full is never replaced by a shortened one.
     if (!existing) return false;

@@ -17,7 +17,10 @@ inline constexpr std::size_t kProfileValueLimit = 255;
 // missing or unreadable.
 std::string ReadProfileString(const std::string& section, const std::string& key, const std::string& file);
 
-// False when nothing was written; the file on disk is then unchanged.
+// False when the value was not stored, whatever the cause (a file that
+// cannot be read in full or is no regular file, a folder that cannot be
+// written, a full disk, a file-size limit, a name that would break the
+// file); the file on disk is then unchanged and nothing is left beside it.
 bool WriteProfileString(const std::string& section, const std::string& key, const std::string& value,
                         const std::string& file);
 
@@ -33,10 +36,11 @@ ProfilePaths ChooseProfilePaths(const std::string& file, bool fileWritable, cons
                                 bool perUserExists);
 
 // $XDG_CONFIG_HOME/blazemere/<name of file> (absolute XDG_CONFIG_HOME only),
-// else $HOME/.config/blazemere/<name>; empty when neither is known.
-std::string PerUserProfilePath(const std::string& file, const char* xdgConfigHome, const char* home);
+// else <home>/.config/blazemere/<name>; empty when neither is known.
+std::string PerUserProfilePath(const std::string& file, const char* xdgConfigHome, const std::string& home);
 
-// The same choice made against the real file system and environment.
+// The same choice made against the real file system and environment, the
+// home folder as HomeFolder finds it.
 ProfilePaths ResolveProfilePaths(const std::string& file);
 
 }  // namespace blazemere::platform

@@ -2,6 +2,7 @@
 #include "platform/paths/atomic_file.h"
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -42,7 +43,8 @@ void SyncFolder(const std::string& folder) {
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t limit) {
-  // Without O_NONBLOCK, opening a named pipe waits for a writer forever.
+  // O_NONBLOCK: opening a named pipe would otherwise wait for a writer that
+  // may never come. A regular file reads the same either way.
   const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
   struct stat info {};
@@ -80,6 +82,8 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
   SyncFolder(folder);
   return true;
 }
+
+void IgnoreFileSizeLimitSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 std::string FolderPart(const std::string& path) {
   const std::size_t slash = path.rfind('/');

@@ -17,6 +17,12 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t li
 // untouched, on any failure.
 bool ReplaceFileAtomically(const std::string& path, const std::string& bytes);
 
+// A write past the file-size limit (ulimit -f) then fails with EFBIG, as a
+// full disk fails, instead of killing the process with SIGXFSZ halfway
+// through: the writer can remove its temporary file and the program goes
+// on. Both programs call it once at start.
+void IgnoreFileSizeLimitSignal();
+
 // The folder holding `path`: "." for a bare name, "/" for a file in the root.
 std::string FolderPart(const std::string& path);
 

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "platform/paths/home_folder.h"
+
 namespace blazemere::platform {
 
 namespace {
@@ -24,14 +26,15 @@ std::string WithForwardSlashes(std::string_view path) {
 
 }  // namespace
 
-std::string DriveRootFolder(const char* xdgDataHome, const char* home) {
+std::string DriveRootFolder(const char* xdgDataHome, const std::string& home) {
   if (IsAbsoluteNonEmpty(xdgDataHome)) return std::string(xdgDataHome) + "/blazemere";
-  std::string base = (home != nullptr && home[0] != '\0') ? home : ".";
-  return base + "/.local/share/blazemere";
+  if (!home.starts_with('/')) return {};
+  return home + "/.local/share/blazemere";
 }
 
 std::string MapDriveLetterPath(std::string_view windowsPath, const std::string& driveRoot) {
   if (!StartsWithDriveLetter(windowsPath)) return WithForwardSlashes(windowsPath);
+  if (driveRoot.empty()) return {};
   const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(windowsPath[0])));
   std::string rest = WithForwardSlashes(windowsPath.substr(2));
   if (!rest.empty() && rest.front() != '/') rest.insert(rest.begin(), '/');
@@ -39,7 +42,7 @@ std::string MapDriveLetterPath(std::string_view windowsPath, const std::string& 
 }
 
 std::string MapDriveLetterPath(std::string_view windowsPath) {
-  return MapDriveLetterPath(windowsPath, DriveRootFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+  return MapDriveLetterPath(windowsPath, DriveRootFolder(std::getenv("XDG_DATA_HOME"), HomeFolder()));
 }
 
 }  // namespace blazemere::platform

@@ -17,6 +17,10 @@ TEST(CommandLine, PreviewHandle) {
   const std::pair<const char*, std::uint32_t> rows[] = {
       {"/p 1234", 1234}, {"/p:1234", 1234},           {"/p 12 34", 1234},   {"/p 42abc", 42}, {"/p abc", 0},
       {"/p 3.5", 4},     {"/p 4294967295", 4294967295u}, {"/p 4294967296", 0}, {"/p -5", 0},
+      // xwininfo and xdotool print window ids in hex.
+      {"/p 0x1e00007", 0x1e00007}, {"/p:0XaBc", 0xabc},   {"/p &H1E00007", 0x1e00007}, {"/p &h 1 f", 0x1f},
+      {"/p 0x1fg", 0x1f},          {"/p 0x", 0},          {"/p &H", 0},                {"/p 0xffffffff", 0xffffffffu},
+      {"/p 0x100000000", 0},       {"/p 0x000000000001", 1}, {"/p -0x5", 0},
   };
   for (const auto& [line, handle] : rows) EXPECT_EQ(PreviewHandleOf(line), handle) << "command line '" << line << "'";
 }

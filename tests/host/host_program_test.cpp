@@ -9,6 +9,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 #include <thread>
 
 #include "host/resources/palette/palette_ramp.h"
@@ -82,8 +83,12 @@ class HostProgram : public ::testing::Test {
   void TearDown() override { EndProgramsOfUser(); }
 
   std::unique_ptr<ChildProcess> Start(const Arguments& arguments) const {
+    return StartProgram(host_ + "/Blazemere.scr", arguments);
+  }
+  // Any program (a shell that sets a limit first) with this test's user.
+  std::unique_ptr<ChildProcess> StartProgram(const std::string& program, const Arguments& arguments) const {
     return std::make_unique<ChildProcess>(
-        host_ + "/Blazemere.scr", arguments,
+        program, arguments,
         std::map<std::string, std::string>{{"HOME", root_ + "/home"}, {"XDG_DATA_HOME", root_ + "/data"},
                                            {"XDG_CONFIG_HOME", root_ + "/config"}, {"SDL_AUDIODRIVER", "disk"},
                                            {"SDL_DISKAUDIOFILE", root_ + "/sound.raw"}});
@@ -112,6 +117,27 @@ class HostProgram : public ::testing::Test {
                                        InputOutput, CopyFromParent, CWOverrideRedirect, &attributes);
     XMapRaised(display(), probe);
     XSync(display(), False);
+  }
+
+    // Windows with that title anywhere in the tree.
+  int CountWindows(const std::string& title) const {
+    int count = 0;
+    std::vector<Window> pending{DefaultRootWindow(display())};
+    while (!pending.empty()) {
+      const Window window = pending.back();
+      pending.pop_back();
+      char* name = nullptr;
+      if (XFetchName(display(), window, &name) != 0 && name != nullptr) {
+        count += title == name;
+        XFree(name);
+      }
+      Window root = 0, parent = 0, *children = nullptr;
+      unsigned int childCount = 0;
+      if (XQueryTree(display(), window, &root, &parent, &children, &childCount) == 0) continue;
+      pending.insert(pending.end(), children, children + childCount);
+      if (children != nullptr) XFree(children);
+    }
+    return count;
   }
 
   // A window of "another program" for the preview to sit in.
@@ -192,6 +218,95 @@ TEST_F(HostProgram, SaverRunFromStartToEscape) {
   ASSERT_EQ(host->WaitForExit(kHangGuard), 0);
   EXPECT_FALSE(session_->Exists(kSaverTitle));
   EXPECT_TRUE(PointerVisible()) << "the pointer stayed hidden after the run";
+}
+
+// A named pipe where the settings file belongs reads as no file at all.
+TEST_F(HostProgram, SettingsFileThatIsAPipeReadsAsMissing) {
+  ASSERT_EQ(mkfifo((host_ + "/Blazemere.ini").c_str(), 0600), 0);
+  ExpectSilentEnd({"/a"});
+  const auto host = Start({"/s"});
+  const Window renderer = session_->WaitForWindow(kRendererTitle, kHangGuard);
+  ASSERT_NE(renderer, 0u) << "the saver did not start";
+  PressKeyIn(renderer, "Escape");
+  EXPECT_EQ(host->WaitForExit(kHangGuard), 0);
+}
+
+// Without HOME (and XDG_* unset) the home folder comes from the password
+// database; neither program writes where it happens to be started.
+TEST_F(HostProgram, WithoutHomeNothingIsWrittenUnderTheWorkingFolder) {
+  const std::string working = root_ + "/working";
+  const Arguments withoutHome{"-u", "HOME", "-u", "XDG_DATA_HOME", "-u", "XDG_CONFIG_HOME", "-C", working};
+  const std::pair<std::string, Arguments> rows[] = {{"/Blazemere.scr", {"/a"}}, {"/Blazemere.dll", {}}};
+  for (const auto& [program, arguments] : rows) {
+    SCOPED_TRACE(program);
+    fs::remove_all(working);
+    fs::create_directories(working);
+    Arguments command = withoutHome;
+    command.push_back(host_ + program);
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    ChildProcess child("env", command);
+    // The host ends; the renderer burns, or says that it found no palette:
+    // either way it has done all its file work once its window shows.
+    const auto deadline = std::chrono::steady_clock::now() + kHangGuard;
+    while (child.IsRunning() && !session_->Exists(kRendererTitle) && !session_->Exists("Error") &&
+           std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(10ms);
+    }
+    EXPECT_TRUE(std::chrono::steady_clock::now() < deadline) << "neither ended nor showed a window";
+    EXPECT_TRUE(fs::is_empty(working)) << fs::directory_iterator(working)->path();
+  }
+}
+
+// Under a file-size limit below the palette's size the palette cannot be
+// written: the old one stays whole, nothing is left beside it, and the
+// saver runs on as after any failed write.
+TEST_F(HostProgram, PaletteWriteBeyondTheFileSizeLimitLeavesTheOldFile) {
+  std::vector<std::uint8_t> old = host::PaletteRampBmpFile();
+  old.back() ^= 0xFF;  // still a picture the renderer reads
+  fs::create_directories(fs::path(PaletteFile()).parent_path());
+  std::ofstream(PaletteFile(), std::ios::binary).write(reinterpret_cast<const char*>(old.data()),
+                                                       static_cast<std::streamsize>(old.size()));
+  // 1 KiB, a third of the palette.
+  const auto host = StartProgram("sh", {"-c", "ulimit -f 1 && exec \"$0\" /s", host_ + "/Blazemere.scr"});
+  const Window renderer = session_->WaitForWindow(kRendererTitle, kHangGuard);
+  ASSERT_NE(renderer, 0u) << "no saver started";
+  EXPECT_TRUE(host->IsRunning()) << "the host died writing";
+  EXPECT_EQ(ReadBytes(PaletteFile()), old);
+  EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(PaletteFile()).parent_path()), fs::directory_iterator()), 1)
+      << "a temporary file was left beside the palette";
+  PressKeyIn(renderer, "Escape");
+  EXPECT_EQ(host->WaitForExit(kHangGuard), 0);
+}
+
+// Idle watchers do start the saver twice. The server is held while both
+// start, so each looks for the other's window at the same moment, and a
+// large settings file keeps both from making theirs for a while after: the
+// window titles alone cannot tell, yet exactly one saver runs.
+TEST_F(HostProgram, TwoSimultaneousStartsGiveOneRun) {
+  std::ofstream settings(host_ + "/Blazemere.ini");
+  settings << "[Section]\n";
+  for (int i = 0; i < 300000; ++i) settings << "k" << i << "=\n";
+  settings.close();
+  XGrabServer(display());
+  XSync(display(), False);
+  std::unique_ptr<ChildProcess> hosts[] = {Start({"/s"}), Start({"/s"})};
+  std::this_thread::sleep_for(300ms);
+  XUngrabServer(display());
+  XSync(display(), False);
+
+  const Window renderer = session_->WaitForWindow(kRendererTitle, kHangGuard);
+  ASSERT_NE(renderer, 0u);
+  const auto deadline = std::chrono::steady_clock::now() + kHangGuard;
+  while (hosts[0]->IsRunning() && hosts[1]->IsRunning() && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(10ms);
+  }
+  std::this_thread::sleep_for(500ms);  // time for a second renderer to show
+  EXPECT_EQ(hosts[0]->IsRunning() + hosts[1]->IsRunning(), 1) << "hosts running";
+  EXPECT_EQ(CountWindows(kRendererTitle), 1) << "fire windows";
+
+  PressKeyIn(renderer, "Escape");
+  for (auto& host : hosts) EXPECT_EQ(host->WaitForExit(kHangGuard), 0);
+  EXPECT_TRUE(session_->WaitForNoWindow(kRendererTitle, kHangGuard)) << "a fire still burns";
 }
 
 TEST_F(HostProgram, EmptyCommandLineLeavesThePointerAloneAndEndsOnSigterm) {

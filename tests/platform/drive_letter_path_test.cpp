@@ -11,6 +11,9 @@ TEST(DriveLetterPath, Table) {
   EXPECT_EQ(MapDriveLetterPath("D:music\\a.mp3", "/r"), "/r/drive_d/music/a.mp3");
   EXPECT_EQ(DriveRootFolder("/data", "/home/u"), "/data/blazemere");
   EXPECT_EQ(DriveRootFolder("rel", "/home/u"), "/home/u/.local/share/blazemere");
+  // Never relative to the working folder: no place at all instead.
+  EXPECT_EQ(DriveRootFolder(nullptr, "rel"), "");
+  EXPECT_EQ(MapDriveLetterPath("c:\\k_vorn\\Blazemere.bmp", ""), "");
 }
 
 }  // namespace

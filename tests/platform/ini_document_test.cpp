@@ -48,8 +48,34 @@ TEST(IniDocument, ShiftJisFileReadAndWrittenInItsOwnEncoding) {
   EXPECT_EQ(document.Value("Section", "BGMﾌｧｲﾙ"), "C:\\音楽\\火.mp3");
   ASSERT_TRUE(document.SetValue("Section", "BGMﾘﾋﾟｰﾄ", " 3"));
   EXPECT_EQ(document.Serialize(), sjis + "BGM\xD8\xCB\xDF\xB0\xC4= 3\r\n");
-  // A character Shift_JIS cannot hold is refused, not mangled.
-  EXPECT_FALSE(document.SetValue("Section", "BGMﾌｧｲﾙ", "/music/🔥.mp3"));
+
+  // A line that does not decode matches nothing, not even as a header that
+  // would end the section before it.
+  const IniDocument broken = IniDocument::Parse("[Section]\r\n[\x81\x20]\r\nkey=v\r\n\x81\x20=w\r\n");
+  EXPECT_EQ(broken.Value("Section", "key"), "v");
+}
+
+// A value Shift_JIS cannot hold is stored by turning the whole file into
+// UTF-8, every other line keeping its text and line ending; a file that
+// cannot be turned (a line that does not decode) refuses it unchanged.
+TEST(IniDocument, ValueShiftJisCannotHoldTurnsTheFileIntoUtf8) {
+  const std::string sjisHead = "[Section]\r\nBGM\x8B\xE6\x95\xAA= 2\r\n;\x83\x65\r\n";
+  const std::string utf8Head = "[Section]\r\nBGM区分= 2\r\n;テ\r\n";
+  const std::tuple<std::string, const char*, bool, std::string> rows[] = {
+      {sjisHead, "/music/Café.mp3", true, utf8Head + "BGMﾌｧｲﾙ=/music/Café.mp3\r\n"},
+      {sjisHead + "BGM\xCC\xA7\xB2\xD9=C:\\\x89\xCE.mp3\r\n", "/music/🔥.mp3", true,
+       utf8Head + "BGMﾌｧｲﾙ=/music/🔥.mp3\r\n"},
+      {sjisHead + "\x81\x20\r\n", "/music/Café.mp3", false, sjisHead + "\x81\x20\r\n"},
+  };
+  for (const auto& [before, value, stored, after] : rows) {
+    SCOPED_TRACE(value);
+    IniDocument document = IniDocument::Parse(before);
+    EXPECT_EQ(document.SetValue("Section", "BGMﾌｧｲﾙ", value), stored);
+    EXPECT_EQ(document.Serialize(), after);
+    if (stored) {
+      EXPECT_EQ(IniDocument::Parse(after).Value("Section", "BGMﾌｧｲﾙ"), value);
+    }
+  }
 }
 
 }  // namespace

@@ -4,10 +4,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "platform/ini/ini_file.h"
+#include "platform/paths/atomic_file.h"
 #include "tests/support/unit_scratch_folder.h"
 
 namespace blazemere::platform {
@@ -43,6 +46,51 @@ TEST(IniFile, RoundTripsLimitAndAtomicReplace) {
   EXPECT_NE(before.st_ino, after.st_ino) << "written in place instead of replaced";
   EXPECT_EQ(after.st_mode & 07777, 0640u);
   EXPECT_EQ(Slurp(file), "[Section]\nBGM区分= 2\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1)
+      << "a temporary file was left beside it";
+}
+
+// A named pipe must not block (nobody may ever write to it) and neither it
+// nor a folder is taken for a settings file or replaced by one.
+TEST(IniFile, NoRegularFileIsNeitherReadNorReplaced) {
+  const std::string folder = testing::ScratchFolder("ini-not-regular");
+  const std::pair<const char*, int (*)(const char*)> rows[] = {
+      {"fifo", [](const char* path) { return mkfifo(path, 0600); }},
+      {"folder", [](const char* path) { return mkdir(path, 0700); }},
+  };
+  for (const auto& [name, make] : rows) {
+    SCOPED_TRACE(name);
+    const std::string file = folder + "/" + name + ".ini";
+    ASSERT_EQ(make(file.c_str()), 0);
+    EXPECT_EQ(ReadProfileString("Section", "BGM区分", file), "");
+    EXPECT_FALSE(WriteProfileString("Section", "BGM区分", " 2", file));
+    EXPECT_FALSE(std::filesystem::is_regular_file(file)) << "replaced by a file";
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 2)
+      << "a temporary file was left behind";
+}
+
+// A write past the file-size limit (ulimit -f) fails like any other: the
+// old file byte for byte, nothing beside it, and the writer lives on.
+TEST(IniFile, WriteBeyondTheFileSizeLimitLeavesTheOldFile) {
+  const std::string folder = testing::ScratchFolder("ini-size-limit");
+  const std::string file = folder + "/Blazemere.ini";
+  std::string old = "[Section]\nBGM区分= 1\n";
+  for (int i = 0; i < 300; ++i) old += "; keep\n";
+  std::ofstream(file, std::ios::binary) << old;
+
+  const pid_t child = fork();
+  if (child == 0) {
+    IgnoreFileSizeLimitSignal();  // as both programs do at start
+    const rlimit limit{1024, 1024};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    _exit(WriteProfileString("Section", "BGM区分", " 2", file) ? 1 : 0);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "the write claimed success";
+  EXPECT_EQ(Slurp(file), old);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1)
       << "a temporary file was left beside it";
 }

@@ -1,0 +1,43 @@
+// A lock that at most one process of a user holds at a time: the atomic
+// half of the host's single-instance rule (looking for a window by its
+// title cannot tell two hosts started in the same moment apart). A file
+// locked with flock in the user's runtime folder, held for the life of the
+// object and let go by the kernel however the process ends.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace blazemere::platform {
+
+class InstanceLock {
+ public:
+  enum class State {
+    kHeld,           // this process holds it
+    kHeldElsewhere,  // another process does
+    kUnavailable,    // no lock could be had at all (no private folder, no flock)
+  };
+
+  // Tries once and never waits. An empty path is unavailable.
+  explicit InstanceLock(const std::string& path);
+  ~InstanceLock();
+  InstanceLock(const InstanceLock&) = delete;
+  InstanceLock& operator=(const InstanceLock&) = delete;
+
+  [[nodiscard]] State state() const { return state_; }
+
+ private:
+  int fd_ = -1;
+  State state_ = State::kUnavailable;
+};
+
+// "Blazemere-<display>.lock": one name per X server, whichever screen and
+// however the display is written (":0" and ":0.0" are one server).
+std::string InstanceLockName(std::string_view displayName);
+
+// $XDG_RUNTIME_DIR/<name>, or, without one, <name> in /tmp/blazemere-<uid>,
+// a folder only this user may enter (made if missing); empty when neither
+// folder can be had.
+std::string InstanceLockPath(const std::string& name);
+
+}  // namespace blazemere::platform
