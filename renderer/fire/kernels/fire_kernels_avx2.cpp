@@ -57,18 +57,9 @@ struct Avx2Lanes {
   static Below ZeroBelow() { return Below{}; }
   static Mask MaskOf(unsigned lanes) { return _mm_castsi128_ps(LaneMask(lanes)); }
 
-  [[gnu::always_inline]] static void LoadSkewed(const float* firstRow, int column, unsigned rows, Floats out[kWidth]) {
-    for (int lane = 0; lane < kWidth; ++lane) {
-      const int c = column - 2 * lane;
-      const unsigned within = ColumnsWithin(c, 0, kSize - 1);
-      const float* at = firstRow + lane * kSize + c;
-      if ((rows >> lane & 1u) == 0 || within == 0) {
-        out[lane] = _mm_setzero_ps();
-      } else {
-        out[lane] = within == 15 ? _mm_loadu_ps(at) : _mm_maskload_ps(at, LaneMask(within));
-      }
-    }
-    Transpose4x4(out);
+  static Floats GatherOlds(const float* at, unsigned lanes) {
+    const __m128i down = _mm_setr_epi32(0, 126, 252, 378);
+    return _mm_mask_i32gather_ps(_mm_setzero_ps(), at, down, _mm_castsi128_ps(LaneMask(lanes)), 4);
   }
   [[gnu::always_inline]] static void StoreSkewed(float* firstRow, int column, unsigned rows, const Floats in[kWidth]) {
     __m128 m[kWidth] = {in[0], in[1], in[2], in[3]};

@@ -74,28 +74,13 @@ struct Avx512Lanes {
   static Below ZeroBelow() { return _mm512_setzero_pd(); }
   static Mask MaskOf(unsigned lanes) { return _cvtu32_mask8(lanes); }
 
-  // Rows are transposed in pairs, one 512-bit register per pair, but read
-  // and written 8 floats per row: a wider access would overlap the next
-  // block's, and a load that overlaps a masked store waits for it.
-  [[gnu::always_inline]] static void LoadSkewed(const float* firstRow, int column, unsigned rows, Floats out[kWidth]) {
-    __m512 z[4];
-#pragma GCC unroll 4
-    for (int pair = 0; pair < 4; ++pair) {
-      const int lower = 2 * pair, upper = lower + 1;
-      const int c0 = column - 2 * lower, c1 = column - 2 * upper;
-      const unsigned m0 = (rows >> lower & 1u) != 0 ? Readable(c0) : 0u;
-      const unsigned m1 = (rows >> upper & 1u) != 0 ? Readable(c1) : 0u;
-      const __m256 low = _mm256_maskz_loadu_ps(_cvtu32_mask8(m0), firstRow + lower * kSize + c0);
-      const __m256 high = _mm256_maskz_loadu_ps(_cvtu32_mask8(m1), firstRow + upper * kSize + c1);
-      z[pair] = _mm512_insertf32x8(_mm512_castps256_ps512(low), high, 1);
-    }
-    TransposePairs(z);
-#pragma GCC unroll 4
-    for (int pair = 0; pair < 4; ++pair) {
-      out[2 * pair] = _mm512_castps512_ps256(z[pair]);
-      out[2 * pair + 1] = _mm512_extractf32x8_ps(z[pair], 1);
-    }
+  static Floats GatherOlds(const float* at, unsigned lanes) {
+    const __m256i down = _mm256_setr_epi32(0, 126, 252, 378, 504, 630, 756, 882);
+    return _mm256_mmask_i32gather_ps(_mm256_setzero_ps(), _cvtu32_mask8(lanes), down, at, 4);
   }
+  // Rows are transposed in pairs, one 512-bit register per pair, but written
+  // 8 floats per row: a wider store would reach the cells the next steps
+  // read, and a load that overlaps a masked store waits for it to finish.
   [[gnu::always_inline]] static void StoreSkewed(float* firstRow, int column, unsigned rows, const Floats in[kWidth]) {
     __m512 z[4];
 #pragma GCC unroll 4

@@ -31,14 +31,10 @@ struct PortableLanes {
   static Below ZeroBelow() { return Below{}; }
   static Mask MaskOf(unsigned lanes) { return lanes; }
 
-  static void LoadSkewed(const float* firstRow, int column, unsigned rows, Floats out[kWidth]) {
-    for (int lane = 0; lane < kWidth; ++lane) {
-      for (int j = 0; j < kWidth; ++j) {
-        const int c = column - 2 * lane + j;
-        const bool inside = (rows >> lane & 1u) != 0 && c >= 0 && c <= kSize - 1;
-        out[j].v[lane] = inside ? firstRow[lane * kSize + c] : 0.0f;
-      }
-    }
+  static Floats GatherOlds(const float* at, unsigned lanes) {
+    Floats olds;
+    for (int lane = 0; lane < kWidth; ++lane) olds.v[lane] = (lanes >> lane & 1u) != 0 ? at[lane * (kSize - 2)] : 0.0f;
+    return olds;
   }
   static void StoreSkewed(float* firstRow, int column, unsigned rows, const Floats in[kWidth]) {
     for (int lane = 0; lane < kWidth; ++lane) {

@@ -11,13 +11,13 @@
 // the same six floats in the same order in double, divided by 6 and rounded
 // once to float.
 //
-// A band moves W steps at a time: it reads the old cells of those steps as
-// one skewed block (a W x W transpose) and writes its results back the same
-// way. One band is a chain of dependent additions and divisions, so several
-// bands ("slots") are kept in flight, their steps interleaved, each a few
-// blocks behind the band below it, which is all the head start its row below
-// needs. A slot that has finished its band takes the band `kSlots` bands
-// higher.
+// A band reads each step's old cells as it needs them and writes its
+// results back once per block of W steps, as one skewed W x W block (a
+// transpose). One band is a chain of dependent additions and divisions, so
+// several bands ("slots") are kept in flight, their steps interleaved, each
+// a few blocks behind the band below it, which is all the head start its row
+// below needs. A slot that has finished its band takes the band `kSlots`
+// bands higher.
 //
 // Lanes outside the written area (columns 0 and 127, rows past 126) keep the
 // cell's own value instead of a result, so the lanes above and to the right
@@ -26,12 +26,12 @@
 // This header is compiled once per instruction set; the `Lanes` policy of
 // each such file supplies the vector types and operations:
 //   kWidth; Doubles, Floats, Mask, Below;
-//   ZeroDoubles(), ZeroFloats(), MaskOf(unsigned lanes),
-//   LoadSkewed(const float* firstRow, int column, unsigned rows, Floats out[W]):
-//       out[j] lane i = firstRow[128 i + column - 2 i + j] for the lanes in
-//       `rows` and columns 0 .. 127, else 0;
+//   ZeroDoubles(), ZeroFloats(), ZeroBelow(), MaskOf(unsigned lanes),
+//   GatherOlds(const float* at, unsigned lanes) -> lane i = at[126 i] for the
+//       lanes in `lanes`, else 0 (row i + 1 is 128 floats on, 2 columns back);
 //   StoreSkewed(float* firstRow, int column, unsigned rows, const Floats in[W]):
-//       the reverse, for columns 1 .. 126 only;
+//       firstRow[128 i + column - 2 i + j] = in[j] lane i for the lanes in
+//       `rows` and columns 1 .. 126;
 //   LoadBelow(const float* row, int column) -> row[column + j], j < W (0 outside 0 .. 127);
 //   ShiftIn(Doubles d, Below b, int j) -> {b[j], d[0], .., d[W-2]};
 //   Add, DivideBySix, Widen (float -> double), Narrow (double -> float),
@@ -58,9 +58,10 @@ struct WavefrontChain {
 template <class Lanes>
 struct WavefrontBlock {
   typename Lanes::Below below;                    // lane 0's row below for this block
-  typename Lanes::Floats olds[Lanes::kWidth];     // old values one column ahead, per step
   typename Lanes::Floats results[Lanes::kWidth];  // this block's results, per step
-  const unsigned char* written;                   // the lanes written at each step of the block
+  const unsigned char* written;                   // the lanes written at each step of the block ...
+  const unsigned char* readable;                  // ... and those whose next cell lies in the field
+  const float* nextCells;                         // lane 0's cell one column ahead at the block's start
   int band;
   int block;  // within the band; < 0 before the band starts
 };
@@ -92,24 +93,27 @@ void SpreadAlongDiagonals(float* cells) {
   constexpr unsigned kAllLanes = (1u << kWidth) - 1;
   static_assert(kWidth <= 8, "a step's lanes are kept in one byte");
 
-  // The lanes whose cell is written at each step of a band, for a band of
-  // W rows and for the last band, which may hold fewer.
+  // The lanes whose cell is written, and those whose cell one column ahead
+  // lies in the field, at each step of a band: for a band of W rows and for
+  // the last band, which may hold fewer.
   constexpr int kRowsInLastBand = kLast - (kBands - 1) * kWidth;
-  struct WrittenLanes {
+  struct LanesByStep {
     unsigned char atStep[2][kBandSteps];
   };
-  static constexpr WrittenLanes kWritten = [] {
-    WrittenLanes table{};
+  constexpr auto lanesWithin = [](int ahead, int first, int last) {
+    LanesByStep table{};
     for (int step = 0; step < kBandSteps; ++step) {
       for (int lane = 0; lane < kWidth; ++lane) {
-        const int column = kFirstColumn + step - 2 * lane;
-        if (column < 1 || column > kLast) continue;
+        const int column = kFirstColumn + step + ahead - 2 * lane;
+        if (column < first || column > last) continue;
         table.atStep[0][step] |= static_cast<unsigned char>(1u << lane);
         if (lane < kRowsInLastBand) table.atStep[1][step] |= static_cast<unsigned char>(1u << lane);
       }
     }
     return table;
-  }();
+  };
+  static constexpr LanesByStep kWritten = lanesWithin(0, 1, kLast);
+  static constexpr LanesByStep kReadable = lanesWithin(1, 0, kSize - 1);
 
   const auto firstRow = [cells](const Block& block) { return cells + (1 + block.band * kWidth) * kSize; };
 
@@ -118,21 +122,21 @@ void SpreadAlongDiagonals(float* cells) {
     chain.oldFloat = Lanes::ZeroFloats();
   };
 
-  // Starts the block at hand for a busy slot: its written lanes, the row
-  // below for lane 0 and the old cells one column ahead.
+  // Starts the block at hand for a busy slot: its lanes and lane 0's row
+  // below.
   const auto beginBlock = [&](Block& block) __attribute__((always_inline)) {
-    const bool last = block.band == kBands - 1;
-    const unsigned rows = last ? (1u << kRowsInLastBand) - 1 : kAllLanes;
-    block.written = &kWritten.atStep[last ? 1 : 0][block.block * kWidth];
+    const int last = block.band == kBands - 1 ? 1 : 0;
+    block.written = &kWritten.atStep[last][block.block * kWidth];
+    block.readable = &kReadable.atStep[last][block.block * kWidth];
     const int column = kFirstColumn + block.block * kWidth;
+    block.nextCells = firstRow(block) + column + 1;
     block.below = Lanes::LoadBelow(firstRow(block) - kSize, column + 1);
-    Lanes::LoadSkewed(firstRow(block), column + 1, rows, block.olds);
   };
 
   const auto step = [&](Chain& chain, Block& block, auto j) __attribute__((always_inline)) {
     const auto below0 = Lanes::ShiftIn(chain.left, block.below, j);
     const auto written = Lanes::MaskOf(block.written[j]);
-    const auto rightFloat = block.olds[j];
+    const auto rightFloat = Lanes::GatherOlds(block.nextCells + j, block.readable[j]);
     const auto right = Lanes::Widen(rightFloat);
 
     auto sum = Lanes::Add(chain.below2, chain.below1);
