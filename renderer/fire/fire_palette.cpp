@@ -18,7 +18,7 @@ FirePalette FirePalette::FromImagePixels(const std::uint8_t* pixels, std::int32_
   FirePalette palette;
   if (pixels == nullptr) return palette;
   const std::size_t entries = std::min<std::size_t>(ImagePixelCount(width, height), kPaletteEntries);
-  std::memcpy(palette.bytes_.data(), pixels, entries * 3);
+  for (std::size_t k = 0; k < entries; ++k) std::memcpy(&palette.bytes_[k * 4], pixels + k * 3, 3);
   return palette;
 }
 

@@ -21,10 +21,14 @@ class FirePalette {
   static FirePalette FromImagePixels(const std::uint8_t* pixels, std::int32_t width, std::int32_t height);
 
   // R, G, B of entry k (0 to 255).
-  const std::uint8_t* Entry(int k) const { return &bytes_[static_cast<std::size_t>(k) * 3]; }
+  const std::uint8_t* Entry(int k) const { return &bytes_[static_cast<std::size_t>(k) * 4]; }
+
+  // All entries as R, G, B and a zero byte each, 4 bytes apart, so that one
+  // entry can be copied as a 32-bit word.
+  const std::uint8_t* PaddedEntries() const { return bytes_.data(); }
 
  private:
-  std::array<std::uint8_t, kPaletteEntries * 3> bytes_{};
+  std::array<std::uint8_t, kPaletteEntries * 4> bytes_{};
 };
 
 // Pixels an image of that size holds; 0 for empty or nonsensical sizes.

@@ -1,6 +1,8 @@
 // The heat step: see heat_field.h.
 #include "renderer/fire/heat_field.h"
 
+#include "renderer/fire/kernels/fire_kernel_entries.h"
+
 namespace blazemere::fire {
 
 namespace {
@@ -11,8 +13,8 @@ void SeedBottomRow(HeatField& heat, CrtRandom& random) {
 
 // In place on purpose: the cell to the left already holds this frame's value
 // while the cell itself and the one to the right still hold last frame's.
-// The flame shapes depend on that order, so it must not be vectorised into a
-// two-buffer update.
+// The flame shapes depend on that order, so it must not become a two-buffer
+// update; the kernels keep it by working along diagonals.
 void SpreadHeatUpward(HeatField& heat) {
   for (int r = 1; r < kFieldSize - 1; ++r) {
     const float* below = heat.cells[r - 1];
@@ -31,7 +33,14 @@ void SpreadHeatUpward(HeatField& heat) {
 
 }  // namespace
 
-void StepHeatField(HeatField& heat, CrtRandom& random) {
+void StepHeatField(HeatField& heat, CrtRandom& random) { StepHeatField(heat, random, FastestFireKernel()); }
+
+void StepHeatField(HeatField& heat, CrtRandom& random, FireKernel kernel) {
+  SeedBottomRow(heat, random);
+  kernels::EntriesOrPortable(kernel).spreadHeat(&heat.cells[0][0]);
+}
+
+void StepHeatFieldReference(HeatField& heat, CrtRandom& random) {
   SeedBottomRow(heat, random);
   SpreadHeatUpward(heat);
 }
