@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "bench/straightforward_fire.h"
-#include "renderer/fire/fire_kernel.h"
-#include "renderer/fire/fire_texture.h"
+#include "renderer/core/fire/fire_kernel.h"
+#include "renderer/core/fire/fire_texture.h"
 
 namespace {
 

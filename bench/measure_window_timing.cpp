@@ -15,8 +15,8 @@
 #include <thread>
 #include <vector>
 
-#include "platform/process/process_start.h"
-#include "platform/x11/x11_window_lookup.h"
+#include "platform/process/process.h"
+#include "platform/window_lookup/x11/x11_window_lookup.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "host/dialog/dialog_number_text.h"
-#include "host/dialog/path_label_wrap.h"
+#include "host/core/dialog/dialog_number_text.h"
+#include "host/core/dialog/path_label_wrap.h"
 
 using namespace blazemere::dialog;
 

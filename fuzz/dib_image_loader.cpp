@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "renderer/dib/dib_image_loader.h"
+#include "renderer/core/dib/dib_decoder.h"
 
 using blazemere::renderer::DecodeDib;
 using blazemere::renderer::DibDecodeResult;

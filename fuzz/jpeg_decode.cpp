@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "platform/image/jpeg_decode.h"
+#include "platform/jpeg/jpeg_decode.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   (void)blazemere::platform::DecodeJpeg(std::span<const std::uint8_t>(data, size));

@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/paths/atomic_file.h"
+#include "platform/files/files.h"
 #include "platform/paths/home_folder.h"
 #include "platform/ini/ini_document.h"
 

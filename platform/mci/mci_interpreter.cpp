@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "platform/mci/cd_audio_device.h"
-#include "platform/mci/file_player_device.h"
+#include "platform/mci/sdl/cd_audio_device.h"
+#include "platform/mci/sdl/file_player_device.h"
 
 namespace blazemere::platform::mci {
 

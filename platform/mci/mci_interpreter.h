@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/mci/audio_output.h"
+#include "platform/mci/sdl/audio_output.h"
 #include "platform/mci/mci_device.h"
 
 namespace blazemere::platform::mci {

@@ -12,7 +12,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "renderer/dib/dib_image_loader.h"
+#include "renderer/core/dib/dib_decoder.h"
+#include "renderer/effect/palette_image_file.h"
 #include "tests/support/bmp_builder.h"
 
 namespace blazemere::renderer {

@@ -9,7 +9,8 @@
 #include <iterator>
 #include <string>
 
-#include "renderer/dib/dib_image_loader.h"
+#include "renderer/core/dib/dib_decoder.h"
+#include "renderer/effect/palette_image_file.h"
 
 namespace blazemere::renderer {
 namespace {

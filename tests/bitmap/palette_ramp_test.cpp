@@ -2,7 +2,7 @@
 // host's tests show it written to its path.
 #include <gtest/gtest.h>
 
-#include "host/resources/palette/palette_ramp.h"
+#include "common/palette_ramp.h"
 #include "tests/support/bmp_builder.h"
 
 namespace blazemere::host {

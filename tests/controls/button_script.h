@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "host/controls/command_button.h"
+#include "host/core/controls/command_button.h"
 
 namespace blazemere::controls::script {
 

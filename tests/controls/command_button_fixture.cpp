@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "host/controls/command_button_widget.h"
+#include "host/x11/controls/command_button_widget.h"
 #include "tests/controls/fixture_layout.h"
 
 using namespace blazemere::controls;

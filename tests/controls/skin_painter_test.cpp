@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "host/controls/button_pictures.h"
-#include "host/controls/skin_painter.h"
+#include "host/resources/button/button_pictures.h"
+#include "host/core/controls/skin_painter.h"
 
 namespace blazemere::controls {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/dialog/settings_dialog_model.h"
+#include "host/core/dialog/settings_dialog_model.h"
 #include "host/resources/dialog/dialog_art.h"
 
 namespace blazemere::dialog {

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "host/dialog/dialog_background.h"
+#include "host/core/dialog/dialog_background.h"
 #include "host/resources/dialog/dialog_art.h"
-#include "host/settings_file.h"
+#include "host/core/settings/settings_file.h"
 #include "tests/dialog/dialog_fixture.h"
 #include "tests/music/audio_fixtures.h"
 

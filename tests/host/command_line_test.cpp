@@ -1,7 +1,7 @@
 // Mode letter and preview handle as the start-up reads them from the command line.
 #include <gtest/gtest.h>
 
-#include "host/command_line.h"
+#include "host/core/startup/command_line.h"
 
 namespace blazemere::host {
 namespace {

@@ -12,10 +12,10 @@
 #include <sys/stat.h>
 #include <thread>
 
-#include "host/resources/palette/palette_ramp.h"
+#include "common/palette_ramp.h"
 #include "host/resources/preview/preview_pictures.h"
-#include "platform/image/jpeg_decode.h"
-#include "platform/x11/x11_window_lookup.h"
+#include "platform/jpeg/jpeg_decode.h"
+#include "platform/window_lookup/x11/x11_window_lookup.h"
 #include "tests/support/child_process.h"
 #include "tests/support/private_xvfb.h"
 #include "tests/support/x_session.h"
@@ -196,7 +196,7 @@ TEST_F(HostProgram, SaverRunFromStartToEscape) {
   EXPECT_TRUE(saver != 0 && !IsShown(display(), saver)) << "no hidden saver window";
   EXPECT_TRUE(fs::is_regular_file(PaletteFile())) << "the pipe is still in the palette's place";
   EXPECT_EQ(ReadBytes(PaletteFile()).size(), 3126u);
-  EXPECT_EQ(ReadBytes(PaletteFile()), host::PaletteRampBmpFile());
+  EXPECT_EQ(ReadBytes(PaletteFile()), PaletteRampBmpFile());
 
   // Any further start ends at once and opens, writes or starts nothing.
   const auto palette = fs::last_write_time(PaletteFile());
@@ -261,7 +261,7 @@ TEST_F(HostProgram, WithoutHomeNothingIsWrittenUnderTheWorkingFolder) {
 // written: the old one stays whole, nothing is left beside it, and the
 // saver runs on as after any failed write.
 TEST_F(HostProgram, PaletteWriteBeyondTheFileSizeLimitLeavesTheOldFile) {
-  std::vector<std::uint8_t> old = host::PaletteRampBmpFile();
+  std::vector<std::uint8_t> old = PaletteRampBmpFile();
   old.back() ^= 0xFF;  // still a picture the renderer reads
   fs::create_directories(fs::path(PaletteFile()).parent_path());
   std::ofstream(PaletteFile(), std::ios::binary).write(reinterpret_cast<const char*>(old.data()),

@@ -3,7 +3,7 @@
 
 #include <fstream>
 
-#include "host/path_helpers.h"
+#include "host/core/startup/path_helpers.h"
 #include "tests/support/unit_scratch_folder.h"
 
 namespace blazemere::host {

@@ -2,7 +2,7 @@
 // stretched still itself is checked on screen by the host's program test).
 #include <gtest/gtest.h>
 
-#include "host/preview_picture.h"
+#include "host/core/preview/preview_picture.h"
 
 namespace blazemere::host {
 namespace {

@@ -2,7 +2,7 @@
 // slowly starting renderer from ending the run at the first tick.
 #include <gtest/gtest.h>
 
-#include "host/renderer_watch.h"
+#include "host/core/saver/renderer_watch.h"
 
 namespace blazemere::host {
 namespace {

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "host/settings_file.h"
+#include "host/core/settings/settings_file.h"
 #include "tests/support/unit_scratch_folder.h"
 
 namespace blazemere::host {

@@ -1,6 +1,6 @@
 // The exact command strings, reply sizes and order the music module sends,
 // against a layer that records every call and answers from a table.
-#include "host/music/blazemere_bgm.h"
+#include "host/core/music/blazemere_bgm.h"
 
 #include <gtest/gtest.h>
 

@@ -16,7 +16,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "host/music/blazemere_bgm.h"
+#include "host/core/music/blazemere_bgm.h"
 #include "platform/mci/multimedia_layer.h"
 #include "tests/music/audio_fixtures.h"
 #include "tests/support/child_process.h"

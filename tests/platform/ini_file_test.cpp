@@ -10,7 +10,7 @@
 #include <unistd.h>
 
 #include "platform/ini/ini_file.h"
-#include "platform/paths/atomic_file.h"
+#include "platform/files/files.h"
 #include "tests/support/unit_scratch_folder.h"
 
 namespace blazemere::platform {

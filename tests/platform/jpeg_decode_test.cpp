@@ -3,7 +3,7 @@
 
 #include <fstream>
 
-#include "platform/image/jpeg_decode.h"
+#include "platform/jpeg/jpeg_decode.h"
 
 namespace blazemere::platform {
 namespace {

@@ -7,13 +7,13 @@
 #include <memory>
 #include <vector>
 
-#include "renderer/fire/crt_random.h"
-#include "renderer/fire/extension_list.h"
-#include "renderer/fire/fire_palette.h"
-#include "renderer/fire/fire_texture.h"
-#include "renderer/fire/frame_schedule.h"
-#include "renderer/fire/heat_field.h"
-#include "renderer/fire/zoom_step.h"
+#include "renderer/core/fire/crt_random.h"
+#include "renderer/core/fire/extension_list.h"
+#include "renderer/core/fire/fire_palette.h"
+#include "renderer/core/fire/fire_texture.h"
+#include "renderer/core/fire/frame_schedule.h"
+#include "renderer/core/fire/heat_field.h"
+#include "renderer/core/fire/zoom_step.h"
 
 namespace {
 

@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "renderer/fire/fire_kernel.h"
-#include "renderer/fire/fire_palette.h"
-#include "renderer/fire/fire_texture.h"
-#include "renderer/fire/heat_field.h"
+#include "renderer/core/fire/fire_kernel.h"
+#include "renderer/core/fire/fire_palette.h"
+#include "renderer/core/fire/fire_texture.h"
+#include "renderer/core/fire/heat_field.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include <thread>
 #include <tuple>
 
-#include "host/resources/palette/palette_ramp.h"
+#include "common/palette_ramp.h"
 #include "tests/support/bmp_builder.h"
 #include "tests/support/child_process.h"
 #include "tests/support/x_session.h"
@@ -92,7 +92,7 @@ class RendererWindowTest : public ::testing::Test {
 TEST_F(RendererWindowTest, FullScreenTakesTheKeyboardAndOnlyEscapeEndsIt) {
   const Window other = x_.CreateFocusedWindow();
   ASSERT_NE(other, 0u);
-  const Window window = Start(blazemere::host::PaletteRampBmpFile());
+  const Window window = Start(blazemere::PaletteRampBmpFile());
   ASSERT_NE(window, 0u) << renderer_->StandardError();
   for (int i = 0; i < 250 && !CoversScreen(window); ++i) std::this_thread::sleep_for(20ms);  // 5 s is only a hang guard
   EXPECT_TRUE(CoversScreen(window));
@@ -108,7 +108,7 @@ TEST_F(RendererWindowTest, FullScreenTakesTheKeyboardAndOnlyEscapeEndsIt) {
 }
 
 TEST_F(RendererWindowTest, ClosingTheWindowEndsItNormally) {
-  const Window window = Start(blazemere::host::PaletteRampBmpFile());
+  const Window window = Start(blazemere::PaletteRampBmpFile());
   ASSERT_NE(window, 0u);
   std::this_thread::sleep_for(300ms);
   SendDeleteWindow(x_.display(), window);

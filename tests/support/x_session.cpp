@@ -4,7 +4,7 @@
 #include <X11/Xutil.h>
 #include <thread>
 
-#include "platform/x11/x11_window_lookup.h"
+#include "platform/window_lookup/x11/x11_window_lookup.h"
 #include "tests/support/child_process.h"
 
 namespace blazemere::testing {

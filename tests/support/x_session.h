@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/image/rgb_image.h"
+#include "common/rgb_image.h"
 
 namespace blazemere::testing {
 

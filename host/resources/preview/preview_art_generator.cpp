@@ -1,21 +1,23 @@
-// preview-art-generator OUT.cpp FIRE.ppm: draws the preview's two pictures,
-// encodes them as JPEG (4:4:4, quality 97, so decoding shows no visible
-// loss) and writes them as byte arrays into OUT.cpp.
-//  - the fire still: a frame of our own fire engine (a 128 x 128 PPM from
-//    fire-frames), stretched to 152 x 112;
+// preview-art-generator OUT.cpp: draws the preview's two pictures, encodes
+// them as JPEG (4:4:4, quality 97, so decoding shows no visible loss) and
+// writes them as byte arrays into OUT.cpp.
+//  - the fire still: frame 30 of our own fire engine with the built-in ramp,
+//    the flames a quarter of the way up, stretched to 152 x 112;
 //  - the grid panel: a blue-green grid on a tilted dark panel over black.
 // Runs at build time only.
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <jpeglib.h>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "common/rgb_image.h"
+#include "renderer/core/fire/fire_still.h"
 
 namespace {
 
@@ -23,30 +25,14 @@ constexpr int kWidth = 152;
 constexpr int kHeight = 112;
 constexpr int kQuality = 97;
 
-struct Picture {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint8_t> rgb;
-};
+using blazemere::RgbImage;
 
-bool ReadPpm(const std::string& path, Picture& picture) {
-  std::ifstream in(path, std::ios::binary);
-  std::string magic;
-  int maxValue = 0;
-  in >> magic >> picture.width >> picture.height >> maxValue;
-  in.get();
-  if (!in || magic != "P6" || maxValue != 255 || picture.width <= 0 || picture.height <= 0 ||
-      picture.width > 4096 || picture.height > 4096) {
-    return false;
-  }
-  picture.rgb.resize(static_cast<std::size_t>(picture.width) * picture.height * 3);
-  in.read(reinterpret_cast<char*>(picture.rgb.data()), static_cast<std::streamsize>(picture.rgb.size()));
-  return static_cast<std::size_t>(in.gcount()) == picture.rgb.size();
-}
+// The frame of the fire the still shows.
+constexpr int kStillFrame = 30;
 
 // Bilinear stretch of the fire frame to the still's size.
-Picture FireStill(const Picture& frame) {
-  Picture still{kWidth, kHeight, std::vector<std::uint8_t>(kWidth * kHeight * 3)};
+RgbImage StretchToStill(const RgbImage& frame) {
+  RgbImage still(kWidth, kHeight);
   for (int y = 0; y < kHeight; ++y) {
     const double fy = std::max(0.0, (y + 0.5) * frame.height / kHeight - 0.5);
     const int y0 = static_cast<int>(fy);
@@ -58,10 +44,10 @@ Picture FireStill(const Picture& frame) {
       const int x1 = std::min(x0 + 1, frame.width - 1);
       const double wx = fx - x0;
       for (int c = 0; c < 3; ++c) {
-        auto at = [&](int px, int py) { return frame.rgb[(static_cast<std::size_t>(py) * frame.width + px) * 3 + c]; };
+        auto at = [&](int px, int py) { return frame.pixels[(static_cast<std::size_t>(py) * frame.width + px) * 3 + c]; };
         const double top = at(x0, y0) * (1 - wx) + at(x1, y0) * wx;
         const double bottom = at(x0, y1) * (1 - wx) + at(x1, y1) * wx;
-        still.rgb[(static_cast<std::size_t>(y) * kWidth + x) * 3 + c] =
+        still.pixels[(static_cast<std::size_t>(y) * kWidth + x) * 3 + c] =
             static_cast<std::uint8_t>(std::lround(top * (1 - wy) + bottom * wy));
       }
     }
@@ -98,9 +84,9 @@ void GridSample(double x, double y, double rgb[3]) {
   }
 }
 
-Picture GridPanel() {
+RgbImage GridPanel() {
   constexpr int kSamples = 4;  // 4 x 4 samples per pixel smooth the lines
-  Picture grid{kWidth, kHeight, std::vector<std::uint8_t>(kWidth * kHeight * 3)};
+  RgbImage grid(kWidth, kHeight);
   for (int y = 0; y < kHeight; ++y) {
     for (int x = 0; x < kWidth; ++x) {
       double sum[3] = {0, 0, 0};
@@ -112,7 +98,7 @@ Picture GridPanel() {
         }
       }
       for (int c = 0; c < 3; ++c) {
-        grid.rgb[(static_cast<std::size_t>(y) * kWidth + x) * 3 + c] =
+        grid.pixels[(static_cast<std::size_t>(y) * kWidth + x) * 3 + c] =
             static_cast<std::uint8_t>(std::lround(sum[c] / (kSamples * kSamples)));
       }
     }
@@ -120,7 +106,7 @@ Picture GridPanel() {
   return grid;
 }
 
-std::vector<std::uint8_t> EncodeJpeg(const Picture& picture) {
+std::vector<std::uint8_t> EncodeJpeg(const RgbImage& picture) {
   jpeg_compress_struct info{};
   jpeg_error_mgr errors{};
   info.err = jpeg_std_error(&errors);  // build tool: libjpeg may end it on error
@@ -140,7 +126,7 @@ std::vector<std::uint8_t> EncodeJpeg(const Picture& picture) {
   }
   jpeg_start_compress(&info, TRUE);
   while (info.next_scanline < info.image_height) {
-    auto* row = const_cast<JSAMPLE*>(picture.rgb.data() + static_cast<std::size_t>(info.next_scanline) * picture.width * 3);
+    auto* row = const_cast<JSAMPLE*>(picture.pixels.data() + static_cast<std::size_t>(info.next_scanline) * picture.width * 3);
     jpeg_write_scanlines(&info, &row, 1);
   }
   jpeg_finish_compress(&info);
@@ -163,20 +149,17 @@ std::string ByteArray(const char* name, const std::vector<std::uint8_t>& bytes) 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: preview-art-generator OUT.cpp FIRE.ppm\n");
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: preview-art-generator OUT.cpp\n");
     return 2;
   }
-  Picture frame;
-  if (!ReadPpm(argv[2], frame)) {
-    std::fprintf(stderr, "preview-art-generator: %s is no binary 8-bit PPM\n", argv[2]);
-    return 1;
-  }
+  using namespace blazemere::fire;
+  const RgbImage frame = FireStill(kStillFrame, BuiltInRampPalette());
   std::ostringstream source;
   source << "// Generated by preview-art-generator; do not edit.\n"
          << "#include \"host/resources/preview/preview_pictures.h\"\n\n"
          << "namespace blazemere::resources {\n\nnamespace {\n"
-         << ByteArray("kStill", EncodeJpeg(FireStill(frame))) << ByteArray("kGrid", EncodeJpeg(GridPanel()))
+         << ByteArray("kStill", EncodeJpeg(StretchToStill(frame))) << ByteArray("kGrid", EncodeJpeg(GridPanel()))
          << "}  // namespace\n\n"
          << "std::span<const std::uint8_t> PreviewStillJpeg() { return kStill; }\n"
          << "std::span<const std::uint8_t> PreviewGridJpeg() { return kGrid; }\n\n"

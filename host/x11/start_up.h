@@ -1,0 +1,19 @@
+// Main: the host's start-up, run before any window exists. It refuses to run
+// beside a running saver or an open settings dialog, reads the mode from the
+// command line, prepares the palette folder and the settings, makes sure the
+// renderer lies beside the host and opens the one window the mode asks for.
+#pragma once
+
+#include "host/core/startup/host_context.h"
+
+namespace blazemere::host {
+
+inline constexpr const char* kApplicationTitle = "Blazemere (ScreenSaver)";
+inline constexpr const char* kRendererMissingMessage = "Blazemere.dll が同じﾌｫﾙﾀﾞに見つかりません！";
+inline constexpr const char* kSettingsDialogTitle = "<Blazemere>";
+
+// `context` holds the host folder and the command line. Returns when the
+// host is to end (its process status).
+int Main(HostContext& context);
+
+}  // namespace blazemere::host

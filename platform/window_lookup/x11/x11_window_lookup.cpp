@@ -1,0 +1,79 @@
+// Window lookup by title: see x11_window_lookup.h.
+#include "platform/window_lookup/x11/x11_window_lookup.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+#include <optional>
+#include <vector>
+
+#include "platform/x11/x11_error_silencer.h"
+
+namespace blazemere::platform {
+
+namespace {
+
+std::optional<std::string> ReadTextProperty(Display* display, Window window, Atom property, Atom type) {
+  Atom actualType = None;
+  int actualFormat = 0;
+  unsigned long count = 0;
+  unsigned long remaining = 0;
+  unsigned char* data = nullptr;
+  const int status = XGetWindowProperty(display, window, property, 0, 4096, False, type, &actualType,
+                                        &actualFormat, &count, &remaining, &data);
+  if (status != Success || actualType == None || actualFormat != 8 || data == nullptr) {
+    if (data != nullptr) XFree(data);
+    return std::nullopt;
+  }
+  std::string text(reinterpret_cast<char*>(data), count);
+  XFree(data);
+  return text;
+}
+
+std::optional<std::string> WindowTitle(Display* display, Window window, Atom netWmName, Atom utf8String) {
+  if (auto title = ReadTextProperty(display, window, netWmName, utf8String)) return title;
+  return ReadTextProperty(display, window, XA_WM_NAME, AnyPropertyType);
+}
+
+Window FindInSubtree(Display* display, Window root, const std::string& title, Atom netWmName, Atom utf8String) {
+  std::vector<Window> pending{root};
+  while (!pending.empty()) {
+    const Window window = pending.back();
+    pending.pop_back();
+    if (auto name = WindowTitle(display, window, netWmName, utf8String); name && *name == title) return window;
+
+    Window rootReturn = 0;
+    Window parentReturn = 0;
+    Window* children = nullptr;
+    unsigned int childCount = 0;
+    if (XQueryTree(display, window, &rootReturn, &parentReturn, &children, &childCount) == 0) continue;
+    // Push in reverse so that children are visited in stacking order.
+    for (unsigned int i = childCount; i > 0; --i) pending.push_back(children[i - 1]);
+    if (children != nullptr) XFree(children);
+  }
+  return 0;
+}
+
+}  // namespace
+
+Window FindWindowByTitle(Display* display, const std::string& title) {
+  if (display == nullptr) return 0;
+  // Windows can be destroyed by their owners while we walk the tree.
+  const ScopedErrorSilencer silencer(display);
+  const Atom netWmName = XInternAtom(display, "_NET_WM_NAME", False);
+  const Atom utf8String = XInternAtom(display, "UTF8_STRING", False);
+  for (int screen = 0; screen < ScreenCount(display); ++screen) {
+    const Window found = FindInSubtree(display, RootWindow(display, screen), title, netWmName, utf8String);
+    if (found != 0) return found;
+  }
+  return 0;
+}
+
+bool WindowWithTitleExists(const std::string& title) {
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) return false;
+  const bool found = FindWindowByTitle(display, title) != 0;
+  XCloseDisplay(display);
+  return found;
+}
+
+}  // namespace blazemere::platform

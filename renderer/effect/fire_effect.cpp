@@ -1,0 +1,77 @@
+// FireEffect: see fire_effect.h.
+#include "renderer/effect/fire_effect.h"
+
+#include <GL/gl.h>
+
+#include <cstdlib>
+#include <span>
+
+#include "platform/paths/drive_letter_path.h"
+#include "renderer/core/fire/fire_texture.h"
+#include "renderer/core/fire/zoom_step.h"
+#include "renderer/effect/palette_image_file.h"
+
+namespace {
+
+// Frames into the current zoom cycle; the translations it drives pile up on
+// the projection matrix, which nothing ever reloads.
+std::int32_t zoomCounter = 0;
+
+constexpr const char* kPaletteImagePath = "c:\\k_vorn\\Blazemere.bmp";
+
+struct SquareVertex {
+  double s, t;
+  float x, y, z;
+};
+
+// Two triangles; texture row 0 (the hot bottom row) along the bottom edge.
+constexpr SquareVertex kSquare[6] = {
+    {0, 0, -5, -5, -10}, {1, 0, 5, -5, -10}, {1, 1, 5, 5, -10},
+    {1, 1, 5, 5, -10},   {0, 1, -5, 5, -10}, {0, 0, -5, -5, -10},
+};
+
+}  // namespace
+
+FireEffect::~FireEffect() {
+  if (palette != nullptr) blazemere::renderer::FreePaletteImage(palette);
+  if (texture != nullptr) std::free(texture);
+}
+
+void FireEffect::Init() {
+  texture = static_cast<std::uint8_t*>(std::malloc(blazemere::fire::kTextureBytes));
+  if (texture == nullptr) std::exit(1);
+  LoadPalette();
+}
+
+void FireEffect::LoadPalette() {
+  const std::string path = blazemere::platform::MapDriveLetterPath(kPaletteImagePath);
+  palette = blazemere::renderer::LoadDibImage(path.c_str());
+  if (palette == nullptr) std::exit(1);  // the reader has shown why
+  colours = blazemere::fire::FirePalette::FromImagePixels(palette->data, palette->width, palette->height);
+}
+
+void FireEffect::Draw() {
+  glTranslatef(0.0f, 0.0f, blazemere::fire::AdvanceZoom(zoomCounter));
+  glBegin(GL_TRIANGLES);
+  for (const SquareVertex& v : kSquare) {
+    glTexCoord2d(v.s, v.t);
+    glVertex3f(v.x, v.y, v.z);
+  }
+  glEnd();
+  Step();
+}
+
+void FireEffect::Step() {
+  blazemere::fire::StepHeatField(heat, random);
+  UpdateTexture();
+}
+
+void FireEffect::UpdateTexture() {
+  blazemere::fire::ConvertHeatToTexture(heat, colours,
+                                        std::span<std::uint8_t, blazemere::fire::kTextureBytes>(
+                                            texture, blazemere::fire::kTextureBytes));
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, blazemere::fire::kFieldSize, blazemere::fire::kFieldSize, 0, GL_RGB,
+               GL_UNSIGNED_BYTE, texture);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+}
