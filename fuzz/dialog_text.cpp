@@ -8,9 +8,11 @@
 #include <string>
 #include <string_view>
 
+#include "common/number_text.h"
 #include "host/core/dialog/dialog_number_text.h"
 #include "host/core/dialog/path_label_wrap.h"
 
+using namespace blazemere;
 using namespace blazemere::dialog;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

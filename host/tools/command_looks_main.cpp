@@ -1,13 +1,13 @@
 // Writes the Command button's six looks side by side, as the painter draws
 // them for an 81 x 25 button, into one PPM file (for the documentation).
 // Usage: blazemere_command_looks OUTPUT.ppm
-#include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <utility>
 
-#include "host/resources/button/button_pictures.h"
+#include "common/ppm.h"
+
 #include "host/core/controls/skin_painter.h"
+#include "host/resources/button/button_pictures.h"
 
 namespace {
 
@@ -46,10 +46,7 @@ int main(int argc, char** argv) {
       for (int x = 0; x < look.width; ++x) sheet.Set(left + x, kGap + y, look.At(x, y));
     }
   }
-  std::ofstream out(argv[1], std::ios::binary);
-  out << "P6\n" << sheet.width << " " << sheet.height << "\n255\n";
-  out.write(reinterpret_cast<const char*>(sheet.pixels.data()), static_cast<std::streamsize>(sheet.pixels.size()));
-  if (!out) {
+  if (!blazemere::WritePpm(argv[1], sheet)) {
     std::cerr << "blazemere_command_looks: cannot write " << argv[1] << "\n";
     return 1;
   }

@@ -1,10 +1,11 @@
 // Preview window: see preview_window.h.
 #include "host/x11/preview_window.h"
 
+#include "common/names.h"
 #include "host/core/preview/preview_picture.h"
 #include "host/resources/preview/preview_pictures.h"
-#include "platform/jpeg/jpeg_decode.h"
 #include "host/x11/x11_picture_window.h"
+#include "platform/jpeg/jpeg_decode.h"
 
 namespace blazemere::host {
 
@@ -18,7 +19,7 @@ void RunPreview(Display* display, std::uint32_t parentHandle) {
   const RgbImage grid = platform::DecodeJpeg(resources::PreviewGridJpeg()).value_or(RgbImage{});
   const RgbImage picture = ComposePreview(still, grid, width, height);
 
-  platform::X11PictureWindow window(display, parentHandle, width, height, kPreviewWindowTitle, picture.pixels);
+  platform::X11PictureWindow window(display, parentHandle, width, height, names::kPreviewWindowTitle, picture.pixels);
   window.RunUntilDestroyed();
 }
 

@@ -7,8 +7,6 @@
 
 namespace blazemere::host {
 
-inline constexpr const char* kPreviewWindowTitle = "Preview Window";
-
 // Returns when the preview has ended: at once for a handle of 0, one that
 // names no window, or without a display; otherwise once the parent (and with
 // it the preview) has been destroyed.

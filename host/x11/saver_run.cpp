@@ -5,13 +5,13 @@
 #include <poll.h>
 #include <unistd.h>
 
-#include "host/core/settings/music_file_kind.h"
+#include "common/names.h"
 #include "host/core/saver/palette_ramp_file.h"
 #include "host/x11/shutdown_signals.h"
 #include "platform/paths/drive_letter_path.h"
 #include "platform/process/process.h"
-#include "platform/x11/x11_titled_window.h"
 #include "platform/window_lookup/x11/x11_window_lookup.h"
+#include "platform/x11/x11_titled_window.h"
 
 namespace blazemere::host {
 
@@ -35,21 +35,21 @@ SaverRun::~SaverRun() {
 }
 
 void SaverRun::FormLoad() {
-  window_ = platform::CreateHiddenTitledWindow(display_, kSaverWindowTitle);
+  window_ = platform::CreateHiddenTitledWindow(display_, names::kSaverWindowTitle);
   // Every step goes on after a failure of the one before.
-  (void)WritePaletteRampFile(platform::MapDriveLetterPath("C:\\k_vorn\\Blazemere.bmp"));
-  rendererPath_ = context_.hostFolder + "/Blazemere.dll";
+  (void)WritePaletteRampFile(platform::MapDriveLetterPath(names::kPaletteImagePath));
+  rendererPath_ = context_.hostFolder + "/" + names::kRendererFileName;
   rendererPid_ = platform::StartProgram(rendererPath_);
   const Clock::time_point now = Clock::now();
   watch_ = RendererWatch(now);
-  if (bgm_ && context_.settings.bgmMode == 1) {
+  if (bgm_ && context_.settings.bgmMode == MusicKind::kAudioCd) {
     bgm_->OpenCdAudio();
     timer2_.Enable(now);  // the CD watch starts the disc
   }
-  if (bgm_ && context_.settings.bgmMode == 2) {
-    const std::string kind = MusicFileKind(context_.settings.bgmFile);
-    if (kind == "WAV") bgm_->StartWav();
-    if (kind == "MP3") {
+  if (bgm_ && context_.settings.bgmMode == MusicKind::kMusicFile) {
+    const MusicFileKind kind = context_.settings.bgmFileKind;
+    if (kind == MusicFileKind::kWav) bgm_->StartWav();
+    if (kind == MusicFileKind::kMp3) {
       bgm_->StartMp3();
       timer1_.Enable(now);
     }
@@ -66,7 +66,7 @@ void SaverRun::Timer2Tick() {
 }
 
 void SaverRun::Timer3Tick() {
-  const bool windowFound = platform::FindWindowByTitle(display_, kRendererWindowTitle) != 0;
+  const bool windowFound = platform::FindWindowByTitle(display_, names::kRendererWindowTitle) != 0;
   const bool rendererEnded = platform::HasProgramEnded(rendererPid_);
   if (!watch_.KeepRunning(windowFound, rendererEnded, Clock::now())) {
     timer3_.Disable();
@@ -81,15 +81,15 @@ void SaverRun::QueryUnload() {
     timer2_.Disable();
     if (bgm_) bgm_->CloseCdAudio();
   }
-  if (bgm_ && context_.settings.bgmMode == 2) {
-    const std::string kind = MusicFileKind(context_.settings.bgmFile);
-    if (kind == "WAV") bgm_->StopWav();
-    if (kind == "MP3") {
+  if (bgm_ && context_.settings.bgmMode == MusicKind::kMusicFile) {
+    const MusicFileKind kind = context_.settings.bgmFileKind;
+    if (kind == MusicFileKind::kWav) bgm_->StopWav();
+    if (kind == MusicFileKind::kMp3) {
       timer1_.Disable();
       bgm_->CloseMp3();
     }
   }
-  if (context_.modeLetter == "S") {
+  if (context_.mode == HostMode::kSaver) {
     context_.savedCursorCount = cursor_.ShowCursor(context_.savedCursorCount != 0);
   }
 }

@@ -11,17 +11,14 @@
 #include <string>
 #include <sys/types.h>
 
-#include "host/core/startup/host_context.h"
+#include "host/core/music/blazemere_bgm.h"
 #include "host/core/saver/renderer_watch.h"
 #include "host/core/saver/window_timer.h"
-#include "host/core/music/blazemere_bgm.h"
-#include "platform/mci/multimedia_layer.h"
+#include "host/core/startup/host_context.h"
 #include "platform/cursor/x11/x11_cursor.h"
+#include "platform/mci/multimedia_layer.h"
 
 namespace blazemere::host {
-
-inline constexpr const char* kSaverWindowTitle = "Blazemere_Main";
-inline constexpr const char* kRendererWindowTitle = "Blazemere_VC";
 
 class SaverRun {
  public:

@@ -5,17 +5,18 @@
 #include <optional>
 #include <string>
 
+#include "common/names.h"
+#include "host/core/settings/settings_file.h"
 #include "host/core/startup/command_line.h"
-#include "host/x11/dialog/settings_dialog.h"
 #include "host/core/startup/path_helpers.h"
+#include "host/x11/dialog/settings_dialog.h"
 #include "host/x11/preview_window.h"
 #include "host/x11/saver_run.h"
-#include "host/core/settings/settings_file.h"
+#include "platform/cursor/x11/x11_cursor.h"
 #include "platform/files/files.h"
+#include "platform/message_box/message_box.h"
 #include "platform/paths/drive_letter_path.h"
 #include "platform/process/instance_lock.h"
-#include "platform/message_box/message_box.h"
-#include "platform/cursor/x11/x11_cursor.h"
 #include "platform/window_lookup/x11/x11_window_lookup.h"
 
 namespace blazemere::host {
@@ -43,8 +44,8 @@ class DisplayConnection {
 };
 
 bool AnotherHostRuns(Display* display) {
-  return platform::FindWindowByTitle(display, kSaverWindowTitle) != 0 ||
-         platform::FindWindowByTitle(display, kSettingsDialogTitle) != 0;
+  return platform::FindWindowByTitle(display, names::kSaverWindowTitle) != 0 ||
+         platform::FindWindowByTitle(display, names::kSettingsDialogTitle) != 0;
 }
 
 // The modes whose window lives on: the saver and the settings dialog. Two
@@ -53,7 +54,8 @@ bool AnotherHostRuns(Display* display) {
 // takes nor heeds it, so a preview open in a settings panel never keeps the
 // saver from starting.
 bool OpensLastingWindow(const HostContext& context) {
-  return context.modeLetter == "S" || context.modeLetter == "C" || context.commandLine.empty();
+  return context.mode == HostMode::kSaver || context.mode == HostMode::kSettings ||
+         context.mode == HostMode::kSaverWithPointer;
 }
 
 std::string LockPathFor(Display* display) {
@@ -67,8 +69,8 @@ int Main(HostContext& context) {
   DisplayConnection display;
   if (AnotherHostRuns(display.get())) return 0;
 
-  context.modeLetter = ModeLetterOf(context.commandLine);
-  if (context.modeLetter == "P") {
+  context.mode = HostModeOf(context.commandLine);
+  if (context.mode == HostMode::kPreview) {
     RunPreview(display.get(), PreviewHandleOf(context.commandLine));
     return 0;
   }
@@ -79,22 +81,22 @@ int Main(HostContext& context) {
     if (lock->state() == platform::InstanceLock::State::kHeldElsewhere) return 0;
   }
 
-  platform::CreateFolders(platform::MapDriveLetterPath("C:\\k_vorn"));
+  (void)platform::CreateFolders(platform::MapDriveLetterPath(names::kPaletteFolder));
   context.settings = LoadSettings(context.hostFolder);
 
-  if (!FileExists(context.hostFolder + "/Blazemere.dll")) {
-    platform::ShowMessageBox(kApplicationTitle, kRendererMissingMessage, platform::MessageBoxIcon::kNone);
+  if (!FileExists(context.hostFolder + "/" + names::kRendererFileName)) {
+    platform::ShowMessageBox(names::kApplicationTitle, kRendererMissingMessage, platform::MessageBoxIcon::kNone);
     return 0;
   }
 
-  if (context.modeLetter == "C") {
+  if (context.mode == HostMode::kSettings) {
     dialog::RunSettingsDialog(context);
     return 0;
   }
-  if (!context.commandLine.empty() && context.modeLetter != "S") return 0;
+  if (context.mode == HostMode::kNothing) return 0;
 
   platform::X11Cursor cursor(display.get());
-  if (context.modeLetter == "S") context.savedCursorCount = cursor.ShowCursor(false);
+  if (context.mode == HostMode::kSaver) context.savedCursorCount = cursor.ShowCursor(false);
 
   SaverRun run(context, display.get(), cursor);
   run.Run();

@@ -8,9 +8,7 @@
 
 namespace blazemere::host {
 
-inline constexpr const char* kApplicationTitle = "Blazemere (ScreenSaver)";
 inline constexpr const char* kRendererMissingMessage = "Blazemere.dll が同じﾌｫﾙﾀﾞに見つかりません！";
-inline constexpr const char* kSettingsDialogTitle = "<Blazemere>";
 
 // `context` holds the host folder and the command line. Returns when the
 // host is to end (its process status).

@@ -4,20 +4,15 @@
 #include <algorithm>
 #include <string>
 
+#include "common/text.h"
+
 namespace blazemere::platform {
 
 namespace {
 
 // A CR that does not end a CR LF pair (a last line without LF) is blank too.
-constexpr std::string_view kBlanks = " \t\r";
+constexpr std::string_view kLineBlanks = " \t\r";
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
-std::string_view Trim(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  const std::size_t last = text.find_last_not_of(kBlanks);
-  return text.substr(first, last - first + 1);
-}
 
 std::string_view Unquote(std::string_view value) {
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
@@ -26,12 +21,7 @@ std::string_view Unquote(std::string_view value) {
   return value;
 }
 
-char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool NamesMatch(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
-}
+bool NamesMatch(std::string_view a, std::string_view b) { return EqualsIgnoringAsciiCase(a, b); }
 
 bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
 
@@ -40,7 +30,7 @@ bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != 
 // the decoded text would.
 bool MayBeSectionHeader(std::string_view raw) {
   if (raw.starts_with(kUtf8Bom)) raw.remove_prefix(kUtf8Bom.size());
-  const std::size_t first = raw.find_first_not_of(kBlanks);
+  const std::size_t first = raw.find_first_not_of(kLineBlanks);
   return first != std::string_view::npos && raw[first] == '[';
 }
 
@@ -76,20 +66,20 @@ IniDocument::LineMeaning IniDocument::Meaning(const LineSpan& line, IniLineDecod
   if (!decoded) return {};
   std::string_view text = *decoded;
   if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
-  text = Trim(text);
+  text = Trim(text, kLineBlanks);
   if (text.starts_with('[')) {
     text.remove_prefix(1);
-    return {Kind::kSection, Trim(text.substr(0, text.find(']'))), {}};
+    return {Kind::kSection, Trim(text.substr(0, text.find(']')), kLineBlanks), {}};
   }
   if (text.starts_with(';')) return {};
   const std::size_t equals = text.find('=');
   if (equals == std::string_view::npos) return {};
-  return {Kind::kEntry, Trim(text.substr(0, equals)), Unquote(Trim(text.substr(equals + 1)))};
+  return {Kind::kEntry, Trim(text.substr(0, equals), kLineBlanks), Unquote(Trim(text.substr(equals + 1), kLineBlanks))};
 }
 
 std::optional<IniDocument::LineSpan> IniDocument::FindSection(std::string_view section,
                                                               IniLineDecoder& decoder) const {
-  const std::string_view wanted = Trim(section);
+  const std::string_view wanted = Trim(section, kLineBlanks);
   for (LineSpan line = LineAt(0); line.begin < bytes_.size(); line = LineAt(line.next)) {
     if (!MayBeSectionHeader(std::string_view(bytes_).substr(line.begin, line.end - line.begin))) continue;
     const LineMeaning meaning = Meaning(line, decoder);
@@ -102,7 +92,7 @@ std::optional<std::string> IniDocument::Value(std::string_view section, std::str
   IniLineDecoder decoder(encoding_);
   const std::optional<LineSpan> header = FindSection(section, decoder);
   if (!header) return std::nullopt;
-  const std::string_view wanted = Trim(key);
+  const std::string_view wanted = Trim(key, kLineBlanks);
   for (LineSpan line = LineAt(header->next); line.begin < bytes_.size(); line = LineAt(line.next)) {
     const LineMeaning meaning = Meaning(line, decoder);
     if (meaning.kind == Kind::kSection) break;
@@ -121,8 +111,8 @@ bool IniDocument::InsertLine(std::size_t position, std::string_view utf8Text) {
 }
 
 bool IniDocument::SetValue(std::string_view section, std::string_view key, std::string_view value) {
-  const std::string_view sectionName = Trim(section);
-  const std::string_view keyName = Trim(key);
+  const std::string_view sectionName = Trim(section, kLineBlanks);
+  const std::string_view keyName = Trim(key, kLineBlanks);
   if (sectionName.empty() || keyName.empty() || HasLineBreak(section) || HasLineBreak(key) ||
       HasLineBreak(value) || sectionName.find(']') != std::string_view::npos ||
       keyName.find('=') != std::string_view::npos || keyName.starts_with('[') || keyName.starts_with(';')) {
@@ -150,7 +140,7 @@ bool IniDocument::SetValue(std::string_view section, std::string_view key, std::
       bytes_.replace(line.begin, line.end - line.begin, *raw);
       return true;
     }
-    if (!Trim(std::string_view(bytes_).substr(line.begin, line.end - line.begin)).empty()) insertAt = line.next;
+    if (!Trim(std::string_view(bytes_).substr(line.begin, line.end - line.begin), kLineBlanks).empty()) insertAt = line.next;
   }
   return InsertLine(insertAt, entry);
 }

@@ -3,46 +3,38 @@
 // UTF-8 and only the lines we change are converted back.
 #pragma once
 
-#include <iconv.h>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/ini/code_page_932.h"
 
 namespace blazemere::platform {
 
 enum class IniEncoding { kUtf8, kCp932 };
 
-bool IsValidUtf8(std::string_view bytes);
-
 // UTF-8 when the bytes are valid UTF-8, otherwise code page 932.
-IniEncoding DetectIniEncoding(std::string_view bytes);
+[[nodiscard]] IniEncoding DetectIniEncoding(std::string_view bytes);
 
 // Converts between the file's encoding and UTF-8; nullopt when a character
 // has no counterpart (never a silently damaged text).
-std::optional<std::string> DecodeToUtf8(std::string_view bytes, IniEncoding encoding);
-std::optional<std::string> EncodeFromUtf8(std::string_view utf8, IniEncoding encoding);
+[[nodiscard]] std::optional<std::string> DecodeToUtf8(std::string_view bytes, IniEncoding encoding);
+[[nodiscard]] std::optional<std::string> EncodeFromUtf8(std::string_view utf8, IniEncoding encoding);
 
 // Decodes the many lines of one file to UTF-8 through one converter: opening
 // a converter per line would dominate the loading of a large file.
 class IniLineDecoder {
  public:
   explicit IniLineDecoder(IniEncoding encoding);
-  ~IniLineDecoder();
-  IniLineDecoder(const IniLineDecoder&) = delete;
-  IniLineDecoder& operator=(const IniLineDecoder&) = delete;
 
   // The line as UTF-8, valid until the next call; nullopt when a character
   // has no counterpart (or the converter is unavailable).
-  std::optional<std::string_view> Decode(std::string_view bytes);
+  [[nodiscard]] std::optional<std::string_view> Decode(std::string_view bytes);
 
  private:
   IniEncoding encoding_;
-  iconv_t converter_;
-  std::string buffer_;
+  std::unique_ptr<Cp932Converter> converter_;  // only for a code page 932 file
 };
-
-// The longest prefix of at most `limit` bytes that does not end inside a
-// UTF-8 sequence.
-std::string_view CutUtf8(std::string_view text, std::size_t limit);
 
 }  // namespace blazemere::platform

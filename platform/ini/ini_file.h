@@ -1,10 +1,10 @@
-// GetPrivateProfileString / WritePrivateProfileString for Linux: one value
-// read from or written to an INI file on disk. Writes replace the file
-// atomically. A file in a folder the user cannot write (an installed copy)
-// is redirected to a per-user copy, as Windows does for old programs in
-// protected folders.
+// GetPrivateProfileStringA / WritePrivateProfileStringA: one value read from
+// or written to an INI file on disk. Writes replace the file atomically. A
+// file in a folder the user cannot write (an installed copy) is redirected
+// to a per-user copy, as Windows does for old programs in protected folders.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace blazemere::platform {
@@ -15,14 +15,14 @@ inline constexpr std::size_t kProfileValueLimit = 255;
 
 // The value of key in section, or empty text when file, section or key is
 // missing or unreadable.
-std::string ReadProfileString(const std::string& section, const std::string& key, const std::string& file);
+[[nodiscard]] std::string ReadProfileString(const std::string& section, const std::string& key, const std::string& file);
 
 // False when the value was not stored, whatever the cause (a file that
 // cannot be read in full or is no regular file, a folder that cannot be
 // written, a full disk, a file-size limit, a name that would break the
 // file); the file on disk is then unchanged and nothing is left beside it.
-bool WriteProfileString(const std::string& section, const std::string& key, const std::string& value,
-                        const std::string& file);
+[[nodiscard]] bool WriteProfileString(const std::string& section, const std::string& key,
+                                      const std::string& value, const std::string& file);
 
 // Where reads and writes of `file` go.
 struct ProfilePaths {
@@ -30,17 +30,7 @@ struct ProfilePaths {
   std::string writeTo;
 };
 
-// Pure choice: the file itself while its folder is writable; otherwise the
-// per-user copy for writes, and for reads while that copy exists.
-ProfilePaths ChooseProfilePaths(const std::string& file, bool fileWritable, const std::string& perUserFile,
-                                bool perUserExists);
-
-// $XDG_CONFIG_HOME/blazemere/<name of file> (absolute XDG_CONFIG_HOME only),
-// else <home>/.config/blazemere/<name>; empty when neither is known.
-std::string PerUserProfilePath(const std::string& file, const char* xdgConfigHome, const std::string& home);
-
-// The same choice made against the real file system and environment, the
-// home folder as HomeFolder finds it.
-ProfilePaths ResolveProfilePaths(const std::string& file);
+// Where reads and writes of `file` go now, on this system.
+[[nodiscard]] ProfilePaths ResolveProfilePaths(const std::string& file);
 
 }  // namespace blazemere::platform

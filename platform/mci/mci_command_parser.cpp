@@ -2,7 +2,6 @@
 // names, then one small rule per verb.
 #include "platform/mci/mci_command_parser.h"
 
-#include <cctype>
 #include <charconv>
 #include <vector>
 
@@ -187,12 +186,6 @@ void DropCompletionFlags(std::vector<Word>& words) {
 }
 
 }  // namespace
-
-std::string LowerAscii(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lower;
-}
 
 ParsedCommand ParseMciCommand(std::string_view text) {
   ParsedCommand parsed;

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/text.h"
 #include "platform/mci/mci_error.h"
 
 namespace blazemere::platform::mci {
@@ -41,8 +42,5 @@ inline constexpr std::size_t kMaxCommandLength = 8192;
 // hold blanks, and a quote written twice inside them stands for one quote.
 // "wait" and "notify" are accepted and ignored.
 ParsedCommand ParseMciCommand(std::string_view text);
-
-// ASCII lower case, for device names and aliases.
-std::string LowerAscii(std::string_view text);
 
 }  // namespace blazemere::platform::mci

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/mci/sdl/audio_output.h"
 #include "platform/mci/mci_device.h"
+#include "platform/mci/sdl/audio_output.h"
 
 namespace blazemere::platform::mci {
 

@@ -8,6 +8,9 @@
 
 namespace blazemere::platform {
 
+// "C:..." in either case.
+[[nodiscard]] bool StartsWithDriveLetter(std::string_view path);
+
 // Where drive letters live: $XDG_DATA_HOME/blazemere, or
 // <home>/.local/share/blazemere when XDG_DATA_HOME is unset, empty or
 // relative; empty when there is no home folder either.

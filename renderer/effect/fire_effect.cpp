@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <span>
 
+#include "common/names.h"
 #include "platform/paths/drive_letter_path.h"
 #include "renderer/core/fire/fire_texture.h"
 #include "renderer/core/fire/zoom_step.h"
@@ -16,8 +17,6 @@ namespace {
 // Frames into the current zoom cycle; the translations it drives pile up on
 // the projection matrix, which nothing ever reloads.
 std::int32_t zoomCounter = 0;
-
-constexpr const char* kPaletteImagePath = "c:\\k_vorn\\Blazemere.bmp";
 
 struct SquareVertex {
   double s, t;
@@ -44,7 +43,7 @@ void FireEffect::Init() {
 }
 
 void FireEffect::LoadPalette() {
-  const std::string path = blazemere::platform::MapDriveLetterPath(kPaletteImagePath);
+  const std::string path = blazemere::platform::MapDriveLetterPath(blazemere::names::kPaletteImagePath);
   palette = blazemere::renderer::LoadDibImage(path.c_str());
   if (palette == nullptr) std::exit(1);  // the reader has shown why
   colours = blazemere::fire::FirePalette::FromImagePixels(palette->data, palette->width, palette->height);

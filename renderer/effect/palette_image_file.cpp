@@ -1,13 +1,14 @@
 // The file half of the bitmap reader: see palette_image_file.h. Reads the
 // whole file, hands its bytes to the decoder and shows the decoder's message
 // (or the open failure) in a box titled "Error".
+#include "renderer/effect/palette_image_file.h"
+
 #include <cstdio>
 #include <optional>
 #include <span>
 
 #include "platform/files/files.h"
 #include "platform/message_box/message_box.h"
-#include "renderer/effect/palette_image_file.h"
 
 namespace blazemere::renderer {
 

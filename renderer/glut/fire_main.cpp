@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <thread>
 
+#include "common/names.h"
 #include "platform/files/files.h"
 #include "renderer/effect/fire_effect.h"
 #include "renderer/glut/fire_window_focus.h"
@@ -90,7 +91,7 @@ int main(int argc, char** argv) {
   glutInitWindowSize(300, 300);
   glutInit(&argc, argv);
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-  glutCreateWindow("Blazemere_VC");
+  glutCreateWindow(blazemere::names::kRendererWindowTitle);
   glutKeyboardFunc(Keyboard);
   glutDisplayFunc(Display);
   glutIdleFunc(Idle);

@@ -5,14 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "common/names.h"
 #include "common/palette_ramp.h"
+#include "common/path_text.h"
 #include "platform/files/files.h"
 #include "platform/paths/drive_letter_path.h"
 
 int main() {
-  const std::string path = blazemere::platform::MapDriveLetterPath("C:\\k_vorn\\Blazemere.bmp");
+  const std::string path = blazemere::platform::MapDriveLetterPath(blazemere::names::kPaletteImagePath);
   const std::vector<std::uint8_t> bytes = blazemere::PaletteRampBmpFile();
-  if (path.empty() || !blazemere::platform::CreateFolders(blazemere::platform::FolderPart(path)) ||
+  if (path.empty() || !blazemere::platform::CreateFolders(blazemere::FolderOf(path, blazemere::kPosixPathSeparators)) ||
       !blazemere::platform::ReplaceFileAtomically(path, std::string(bytes.begin(), bytes.end()))) {
     std::fprintf(stderr, "write-palette-ramp: cannot write %s\n", path.c_str());
     return 1;

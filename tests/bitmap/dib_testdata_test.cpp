@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include "common/ppm.h"
+#include "platform/files/files.h"
 #include "renderer/core/dib/dib_decoder.h"
 #include "renderer/effect/palette_image_file.h"
 
@@ -17,19 +16,15 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The reference's pixels (P6, maxval 255, no comments), rows turned into the
-// reader's order: the file's own, bottom-up unless the height is negative.
+// The reference's pixels (a PPM), rows turned into the reader's order: the
+// file's own, bottom-up unless the height is negative.
 Bytes ReferenceInReaderOrder(const std::string& path, const PaletteImage& image) {
-  std::ifstream in(path, std::ios::binary);
-  const Bytes bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  int width = 0, height = 0, headerLength = 0;
-  const std::string text(bytes.begin(), bytes.begin() + std::min<std::ptrdiff_t>(std::ssize(bytes), 40));
-  if (std::sscanf(text.c_str(), "P6 %d %d 255%n", &width, &height, &headerLength) != 2) return {};
-  const std::ptrdiff_t rowBytes = std::ptrdiff_t{width} * 3;
-  if (width != image.width || height != std::abs(image.height) || std::ssize(bytes) != headerLength + 1 + rowBytes * height) return {};
+  const std::optional<RgbImage> reference = DecodePpm(platform::ReadWholeFile(path).value_or(""));
+  if (!reference || reference->width != image.width || reference->height != std::abs(image.height)) return {};
+  const std::ptrdiff_t rowBytes = std::ptrdiff_t{reference->width} * 3;
   Bytes rows;
-  for (int row = 0; row < height; ++row) {
-    const auto from = bytes.begin() + headerLength + 1 + (image.height > 0 ? height - 1 - row : row) * rowBytes;
+  for (int row = 0; row < reference->height; ++row) {
+    const auto from = reference->pixels.begin() + (image.height > 0 ? reference->height - 1 - row : row) * rowBytes;
     rows.insert(rows.end(), from, from + rowBytes);
   }
   return rows;

@@ -9,8 +9,8 @@
 #include <string>
 #include <thread>
 
-#include "host/resources/button/button_pictures.h"
 #include "host/core/controls/skin_painter.h"
+#include "host/resources/button/button_pictures.h"
 #include "tests/controls/fixture_layout.h"
 #include "tests/support/child_process.h"
 #include "tests/support/x_session.h"

@@ -1,11 +1,11 @@
 // The painter's pixels: stretched edges, the gradient and very small
-// controls; and the state pictures' band colours.
+// controls.
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "host/resources/button/button_pictures.h"
 #include "host/core/controls/skin_painter.h"
+#include "host/resources/button/button_pictures.h"
 
 namespace blazemere::controls {
 namespace {
@@ -73,31 +73,6 @@ TEST(SkinPainter, GradientEndsAndDirection) {
       }
     }
   }
-}
-
-// Normal's band: rows 0-3 and 21-24 left of the shaded half, columns 0-3
-// and 60-63 at rows 4 and 20, and the rounded top-left corner.
-TEST(StatePictures, OuterBandCornerAndTwinHoverLooks) {
-  const std::uint32_t rows[8] = {0xE0DCC9, 0x003C74, 0xF3F3EE, 0xF3F3EE, 0xE2DFD6, 0xD6D0C5, 0x003C74, 0xF8F7F0};
-  const std::uint32_t sides[8][2] = {{0xE1DDCA, 0xE2DECB}, {0x003C74, 0x003C74}, {0xFDFDFC, 0xECEBE6},
-                                     {0xFDFDFC, 0xEBEBE5}, {0xFBFBFA, 0xE4E2DA}, {0xF6F4F2, 0xE0DDD4},
-                                     {0x003C74, 0x003C74}, {0xEFEDDF, 0xF1EEE2}};
-  const RgbImage& picture = StatePictureImage(StatePicture::kNormal);
-  ASSERT_EQ(picture.pixels.size(), 64u * 25 * 3);
-  for (int i = 0; i < 8; ++i) {
-    const int y = i < 4 ? i : 17 + i, x = i < 4 ? i : 56 + i;
-    for (const int at : {4, 20, 31, 59}) EXPECT_EQ(picture.At(at, y), rows[i]) << "row " << y << " x " << at;
-    EXPECT_EQ(picture.At(x, 4), sides[i][0]) << "column " << x;
-    EXPECT_EQ(picture.At(x, 20), sides[i][1]) << "column " << x;
-  }
-  const std::uint32_t corner[4][4] = {{0xE9E7D5, 0xE4DFCE, 0xE1DDCA, 0xE0DCC9},
-                                      {0xE4DFCE, 0xE6E1D0, 0x7A95A8, 0x255783},
-                                      {0xE2DECB, 0x7A95A8, 0x557DA2, 0xC0CFDD},
-                                      {0xE2DECB, 0x255783, 0xBFCEDC, 0xFEFEFE}};
-  for (int y = 0; y < 4; ++y) {
-    for (int x = 0; x < 4; ++x) EXPECT_EQ(picture.At(x, y), corner[y][x]) << x << "," << y;
-  }
-  EXPECT_EQ(StatePictureImage(StatePicture::kHighLight), StatePictureImage(StatePicture::kHighLightSelect));
 }
 
 }  // namespace

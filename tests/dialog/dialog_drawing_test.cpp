@@ -95,10 +95,10 @@ TEST_F(SettingsDialogTest, PathLabelDrawsOnlyWholeLines) {
       for (int x = 0; x < label.width; ++x) ink = ink || IsDark(label.At(x, y));
     EXPECT_TRUE(ink) << "line " << line << " is empty";
   }
-  const resources::RgbPicture strip = resources::PanelStrip();
+  const RgbImage& strip = resources::PanelStrip();
   for (int y = 2 * kLineHeight; y < label.height; ++y)
     for (int x = 0; x < label.width; ++x) {
-      const std::uint8_t* s = strip.pixels + (((kLabelY + y) % strip.height) * strip.width + kLabelX + x) * 3;
+      const std::uint8_t* s = strip.pixels.data() + (((kLabelY + y) % strip.height) * strip.width + kLabelX + x) * 3;
       ASSERT_EQ(label.At(x, y), (std::uint32_t{s[0]} << 16) | (s[1] << 8) | s[2]) << "below the second line at " << x << "," << y;
     }
 }

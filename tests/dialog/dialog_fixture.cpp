@@ -8,16 +8,13 @@
 #include <sstream>
 
 #include "host/resources/dialog/dialog_art.h"
+#include "platform/files/files.h"
 
 namespace blazemere::testing {
 
 namespace fs = std::filesystem;
 
-std::string ReadFile(const std::string& path) {
-  std::ostringstream bytes;
-  bytes << std::ifstream(path, std::ios::binary).rdbuf();
-  return bytes.str();
-}
+std::string ReadFile(const std::string& path) { return platform::ReadWholeFile(path).value_or(""); }
 
 void WriteFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
@@ -99,8 +96,8 @@ void SettingsDialogTest::UseChooser(const std::string& name, const char* key) {
 }
 
 std::vector<bool> SettingsDialogTest::SelectedOptions() {
-  const resources::RgbPicture on = resources::OptionSelected();
-  const std::uint8_t* centre = on.pixels + (6 * on.width + 6) * 3;
+  const RgbImage& on = resources::OptionSelected();
+  const std::uint8_t* centre = on.pixels.data() + (6 * on.width + 6) * 3;
   const std::uint32_t blue = (std::uint32_t{centre[0]} << 16) | (centre[1] << 8) | centre[2];
   std::vector<bool> selected;
   for (const Point& p : kOptionPicture) selected.push_back(CaptureDialog(p.x, p.y, 1, 1).At(0, 0) == blue);

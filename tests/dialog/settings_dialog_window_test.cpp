@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "host/core/dialog/dialog_background.h"
-#include "host/resources/dialog/dialog_art.h"
 #include "host/core/settings/settings_file.h"
+#include "host/resources/dialog/dialog_art.h"
 #include "tests/dialog/dialog_fixture.h"
 #include "tests/music/audio_fixtures.h"
 
@@ -32,16 +32,16 @@ TEST_F(SettingsDialogTest, OpensPaintedFollowsClicksAndCancelWritesNothing) {
   }
   // The panel's top right, where no control stands: the strip's left
   // columns, repeated every 20 rows.
-  const resources::RgbPicture strip = resources::PanelStrip();
+  const RgbImage& strip = resources::PanelStrip();
   for (int py = 0; py < 50; ++py)
     for (int px = 240; px < 469; ++px) {
-      const std::uint8_t* s = strip.pixels + ((py % 20) * strip.width + px) * 3;
+      const std::uint8_t* s = strip.pixels.data() + ((py % 20) * strip.width + px) * 3;
       const std::uint32_t expected = (std::uint32_t{s[0]} << 16) | (s[1] << 8) | s[2];
       ASSERT_EQ(image.At(kPanelX + px, kPanelY + py), expected) << "panel pixel " << px << "," << py;
     }
   EXPECT_EQ(image.At(kPanelX + 20, kPanelY + 30), 0x000000u) << "the header frame";
   EXPECT_EQ(SelectedOptions(), (std::vector<bool>{false, true, false}));
-  const std::uint8_t* off = resources::OptionNotSelected().pixels;
+  const std::uint8_t* off = resources::OptionNotSelected().pixels.data();
   EXPECT_EQ(CaptureDialog(kPanelX + 28, kPanelY + 76, 12, 12).pixels, std::vector<std::uint8_t>(off, off + 12 * 12 * 3));
 
   // A second start while the dialog is open ends at once and leaves it be.

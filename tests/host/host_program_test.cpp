@@ -14,6 +14,7 @@
 
 #include "common/palette_ramp.h"
 #include "host/resources/preview/preview_pictures.h"
+#include "platform/files/files.h"
 #include "platform/jpeg/jpeg_decode.h"
 #include "platform/window_lookup/x11/x11_window_lookup.h"
 #include "tests/support/child_process.h"
@@ -39,8 +40,8 @@ int IgnoreXError(Display*, XErrorEvent*) { return 0; }
 const auto kPreviousXErrorHandler = XSetErrorHandler(IgnoreXError);
 
 std::vector<std::uint8_t> ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const std::string bytes = platform::ReadWholeFile(path).value_or("");
+  return {bytes.begin(), bytes.end()};
 }
 
 bool IsShown(Display* display, Window window) {

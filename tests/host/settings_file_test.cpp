@@ -30,7 +30,7 @@ TEST(LoadSettings, StoredNumbersAndFiles) {
           << "[Section]\nBGM区分=" << mode << "\nBGMﾘﾋﾟｰﾄ=" << repeat << "\nBGMﾌｧｲﾙ=" << file << "\n";
     }
     const HostSettings settings = LoadSettings(folder);
-    EXPECT_EQ(std::tuple(settings.bgmMode, settings.bgmRepeat, settings.bgmFile, settings.bgmFolder),
+    EXPECT_EQ(std::tuple(static_cast<int>(settings.bgmMode), settings.bgmRepeat, settings.bgmFile, settings.bgmFolder),
               std::tuple(wantMode, wantRepeat, wantFile, folder));
   }
 }

@@ -5,9 +5,11 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <random>
 
+#include "platform/files/files.h"
 #include "tests/support/child_process.h"
 
 namespace blazemere::testing {
@@ -95,10 +97,9 @@ void UseDiskAudio(const std::string& file) {
 
 // The driver writes the samples in the machine's own byte order.
 Samples ReadDiskAudio(const std::string& file) {
-  std::ifstream in(file, std::ios::binary | std::ios::ate);
-  Samples samples(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)) / 2);
-  in.seekg(0);
-  in.read(reinterpret_cast<char*>(samples.data()), static_cast<std::streamsize>(samples.size() * 2));
+  const std::string bytes = platform::ReadWholeFile(file).value_or("");
+  Samples samples(bytes.size() / 2);
+  std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
   return samples;
 }
 

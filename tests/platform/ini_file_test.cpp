@@ -9,17 +9,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "platform/ini/ini_file.h"
 #include "platform/files/files.h"
+#include "platform/ini/posix/profile_paths.h"
 #include "tests/support/unit_scratch_folder.h"
 
 namespace blazemere::platform {
 namespace {
 
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+std::string Slurp(const std::string& path) { return ReadWholeFile(path).value_or(""); }
 
 TEST(IniFile, RoundTripsLimitAndAtomicReplace) {
   const std::string folder = testing::ScratchFolder("ini-file");

@@ -1,16 +1,15 @@
 // The JPEG decoder on damaged data: a clear "no picture", never an exit.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
+#include "platform/files/files.h"
 #include "platform/jpeg/jpeg_decode.h"
 
 namespace blazemere::platform {
 namespace {
 
 TEST(JpegDecode, GoodAndDamagedData) {
-  std::ifstream in(BLAZEMERE_GOOD_JPEG, std::ios::binary);  // the fire still kept in the fuzz corpus
-  const std::vector<std::uint8_t> good{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const std::string file = ReadWholeFile(BLAZEMERE_GOOD_JPEG).value_or("");  // the fire still kept in the fuzz corpus
+  const std::vector<std::uint8_t> good(file.begin(), file.end());
   const std::optional<RgbImage> picture = DecodeJpeg(good);
   ASSERT_TRUE(picture);
   EXPECT_EQ(std::tuple(picture->width, picture->height, picture->pixels.size()), std::tuple(152, 112, 152u * 112u * 3u));

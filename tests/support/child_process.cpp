@@ -5,25 +5,18 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <spawn.h>
-#include <sstream>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+
+#include "platform/files/files.h"
 
 extern char** environ;
 
 namespace blazemere::testing {
 
 namespace {
-
-std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 std::vector<std::string> MergedEnvironment(const std::map<std::string, std::string>& extra) {
   std::map<std::string, std::string> merged;
@@ -119,8 +112,8 @@ void ChildProcess::Kill() {
   Reap(true);
 }
 
-std::string ChildProcess::StandardError() const { return ReadWholeFile(errPath_); }
-std::string ChildProcess::StandardOutput() const { return ReadWholeFile(outPath_); }
+std::string ChildProcess::StandardError() const { return platform::ReadWholeFile(errPath_).value_or(""); }
+std::string ChildProcess::StandardOutput() const { return platform::ReadWholeFile(outPath_).value_or(""); }
 
 int RunCommand(const std::vector<std::string>& command, std::chrono::milliseconds timeout) {
   ChildProcess child(command.front(), std::vector<std::string>(command.begin() + 1, command.end()));

@@ -1,15 +1,13 @@
 // Private Xvfb with a framebuffer file: see private_xvfb.h.
 #include "tests/support/private_xvfb.h"
 
-#include <X11/Xlib.h>
 #include <algorithm>
 #include <csignal>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <thread>
-#include <unistd.h>
 #include <vector>
+
+#include "platform/files/files.h"
 
 namespace blazemere::testing {
 
@@ -26,25 +24,22 @@ std::uint32_t BigEndian32(const std::string& bytes, std::size_t offset) {
 PrivateXvfb::PrivateXvfb(const std::string& size) {
   static int serial = 0;
   folder_ = MakeScratchFolder("xvfb-fb-" + std::to_string(++serial));
-  for (int number = 200; number < 400 && display_.empty(); ++number) {
-    if (access(("/tmp/.X11-unix/X" + std::to_string(number)).c_str(), F_OK) == 0 ||
-        access(("/tmp/.X" + std::to_string(number) + "-lock").c_str(), F_OK) == 0) {
-      continue;
+  // The server picks a free display number itself and writes it to its
+  // standard output once it accepts clients: two servers started at the
+  // same moment can never end up on one display.
+  server_ = std::make_unique<ChildProcess>(
+      "Xvfb", std::vector<std::string>{"-displayfd", "1", "-noreset", "-nolisten", "tcp", "-retro", "-screen", "0",
+                                       size + "x24", "-fbdir", folder_});
+  for (int i = 0; i < 200 && server_->IsRunning(); ++i) {
+    const std::string output = server_->StandardOutput();
+    if (const std::size_t end = output.find('\n'); end != std::string::npos) {
+      const std::string number = output.substr(0, end);
+      if (!number.empty() && number.find_first_not_of("0123456789") == std::string::npos) display_ = ":" + number;
+      break;
     }
-    const std::string display = ":" + std::to_string(number);
-    server_ = std::make_unique<ChildProcess>(
-        "Xvfb", std::vector<std::string>{display, "-noreset", "-nolisten", "tcp", "-retro", "-screen", "0",
-                                         size + "x24", "-fbdir", folder_});
-    for (int i = 0; i < 100 && server_->IsRunning() && display_.empty(); ++i) {
-      if (Display* connection = XOpenDisplay(display.c_str())) {
-        XCloseDisplay(connection);
-        display_ = display;
-      } else {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-      }
-    }
-    if (display_.empty()) server_.reset();
+    std::this_thread::sleep_for(std::chrono::milliseconds(25));
   }
+  if (display_.empty()) server_.reset();
 }
 
 PrivateXvfb::~PrivateXvfb() {
@@ -56,8 +51,7 @@ PrivateXvfb::~PrivateXvfb() {
 
 RgbImage PrivateXvfb::Framebuffer() const {
   RgbImage image;
-  std::ifstream in(folder_ + "/Xvfb_screen0", std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string bytes = platform::ReadWholeFile(folder_ + "/Xvfb_screen0").value_or("");
   if (bytes.size() < 100) return image;
   // XWD header: big-endian 32-bit fields; the pixels are in the server's
   // (this machine's) own byte order.

@@ -12,8 +12,8 @@ namespace blazemere::testing {
 
 class PrivateXvfb {
  public:
-  // Starts Xvfb on a free display number, with the classic root cursor so
-  // that a pointer is drawn at all.
+  // Starts Xvfb on a display number it picks itself, with the classic root
+  // cursor so that a pointer is drawn at all.
   explicit PrivateXvfb(const std::string& size = "320x240");
   ~PrivateXvfb();
   PrivateXvfb(const PrivateXvfb&) = delete;

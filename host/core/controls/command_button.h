@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "host/resources/button/button_pictures.h"
+#include "common/rgb_image.h"
 #include "host/core/controls/caption_font.h"
 #include "host/core/controls/skin_painter.h"
 #include "host/core/controls/stored_properties.h"
-#include "common/rgb_image.h"
+#include "host/resources/button/button_pictures.h"
 
 namespace blazemere::controls {
 
@@ -48,7 +48,6 @@ class CommandButton {
 
   // The public operation: Normal state and the hover poll from now on.
   void Initialize();
-  bool HoverPollRunning() const { return hoverPollRunning_; }
 
   // Input. Each returns what it caused, in order.
   Effects FocusGained();

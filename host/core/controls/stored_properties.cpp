@@ -3,43 +3,16 @@
 #include "host/core/controls/stored_properties.h"
 
 #include <algorithm>
-#include <cctype>
-#include <charconv>
 #include <limits>
 
+#include "common/number_text.h"
+#include "common/text.h"
+
 namespace blazemere::controls {
-namespace {
-
-unsigned char Lower(char c) { return static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(c))); }
-
-std::string Trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  const auto last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
-
-bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
-}
-
-// Whole numbers as text: optional sign, decimal digits, nothing else.
-std::optional<std::int64_t> ParseInteger(const std::string& text) {
-  std::string digits = Trimmed(text);
-  if (!digits.empty() && digits.front() == '+') digits.erase(0, 1);
-  std::int64_t value = 0;
-  const char* end = digits.data() + digits.size();
-  const auto [ptr, error] = std::from_chars(digits.data(), end, value);
-  if (digits.empty() || error != std::errc() || ptr != end) return std::nullopt;
-  return value;
-}
-
-}  // namespace
 
 std::vector<StoredProperties::Entry>::const_iterator StoredProperties::Locate(const std::string& key) const {
   return std::find_if(values_.begin(), values_.end(),
-                      [&](const Entry& entry) { return EqualsIgnoringCase(entry.first, key); });
+                      [&](const Entry& entry) { return EqualsIgnoringAsciiCase(entry.first, key); });
 }
 
 StoredValue StoredProperties::Read(const std::string& key, const StoredValue& fallback) const {
@@ -65,14 +38,6 @@ void StoredProperties::Set(const std::string& key, const StoredValue& value) {
   }
 }
 
-bool StoredProperties::Contains(const std::string& key) const { return Locate(key) != values_.end(); }
-
-std::optional<StoredValue> StoredProperties::Find(const std::string& key) const {
-  const auto found = Locate(key);
-  if (found == values_.end()) return std::nullopt;
-  return found->second;
-}
-
 std::vector<std::string> StoredProperties::Keys() const {
   std::vector<std::string> keys;
   for (const Entry& entry : values_) keys.push_back(entry.first);
@@ -83,10 +48,10 @@ std::optional<bool> StoredAsBool(const StoredValue& value) {
   if (const auto* flag = std::get_if<bool>(&value)) return *flag;
   if (const auto* number = std::get_if<std::int64_t>(&value)) return *number != 0;
   if (const auto* text = std::get_if<std::string>(&value)) {
-    const std::string word = Trimmed(*text);
-    if (EqualsIgnoringCase(word, "true")) return true;
-    if (EqualsIgnoringCase(word, "false")) return false;
-    if (const auto number = ParseInteger(word)) return *number != 0;
+    const std::string_view word = Trim(*text);
+    if (EqualsIgnoringAsciiCase(word, "true")) return true;
+    if (EqualsIgnoringAsciiCase(word, "false")) return false;
+    if (const auto number = ReadInteger(word)) return *number != 0;
   }
   return std::nullopt;
 }
@@ -95,7 +60,7 @@ std::optional<std::int64_t> StoredAsInteger(const StoredValue& value, std::int64
   std::optional<std::int64_t> number;
   if (const auto* flag = std::get_if<bool>(&value)) number = *flag ? -1 : 0;
   if (const auto* whole = std::get_if<std::int64_t>(&value)) number = *whole;
-  if (const auto* text = std::get_if<std::string>(&value)) number = ParseInteger(*text);
+  if (const auto* text = std::get_if<std::string>(&value)) number = ReadInteger(*text);
   if (!number || *number < min || *number > max) return std::nullopt;
   return number;
 }

@@ -28,8 +28,6 @@ class StoredProperties {
   // construction code does for its own keys).
   void Set(const std::string& key, const StoredValue& value);
 
-  bool Contains(const std::string& key) const;
-  std::optional<StoredValue> Find(const std::string& key) const;
   std::size_t size() const { return values_.size(); }
   // The stored keys in the order they were first written.
   std::vector<std::string> Keys() const;

@@ -1,16 +1,12 @@
 // Line breaking of the path label: see path_label_wrap.h.
 #include "host/core/dialog/path_label_wrap.h"
 
+#include "common/text.h"
+
 namespace blazemere::dialog {
 namespace {
 
-bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
-std::size_t NextCharacterEnd(std::string_view text, std::size_t at) {
-  ++at;
-  while (at < text.size() && IsContinuationByte(text[at])) ++at;
-  return at;
-}
+std::size_t NextCharacterEnd(std::string_view text, std::size_t at) { return at + Utf8CharacterLength(text, at); }
 
 bool IsBreakAfter(char c) { return c == ' ' || c == '/' || c == '\\'; }
 

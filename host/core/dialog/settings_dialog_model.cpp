@@ -1,8 +1,9 @@
 // The settings dialog without its window: see settings_dialog_model.h.
 #include "host/core/dialog/settings_dialog_model.h"
 
+#include "common/names.h"
+#include "common/path_text.h"
 #include "host/core/dialog/dialog_number_text.h"
-#include "host/core/startup/path_helpers.h"
 #include "host/core/settings/settings_file.h"
 
 namespace blazemere::dialog {
@@ -15,27 +16,30 @@ std::vector<std::string> RepeatBoxEntries() {
 
 OptionLook SettingsDialogModel::Look() const {
   OptionLook look;
-  const int kind = settings_.bgmMode;
+  const int kind = static_cast<int>(settings_.bgmMode);
   if (kind >= 0 && kind < kMusicKindCount) look.selected[static_cast<std::size_t>(kind)] = true;
-  look.repeatBoxEnabled = kind == 1;
-  look.fileButtonEnabled = kind == 2;
+  look.repeatBoxEnabled = settings_.bgmMode == host::MusicKind::kAudioCd;
+  look.fileButtonEnabled = settings_.bgmMode == host::MusicKind::kMusicFile;
   return look;
 }
 
 std::string SettingsDialogModel::InitialRepeatText() const { return FormatHashPattern(settings_.bgmRepeat); }
 
-void SettingsDialogModel::SelectMusicKind(std::int16_t index) { settings_.bgmMode = index; }
+void SettingsDialogModel::SelectMusicKind(std::int16_t index) { settings_.bgmMode = static_cast<host::MusicKind>(index); }
 
 void SettingsDialogModel::ChooseFile(const std::string& path) {
   settings_.bgmFile = path;
-  settings_.bgmFolder = host::FolderOf(path);
+  settings_.bgmFolder = FolderOf(path);
+  settings_.bgmFileKind = host::MusicFileKindOf(path);
 }
 
 bool SettingsDialogModel::Save(const std::string& repeatBoxText, const SettingWriter& write) {
-  bool stored = write(host::kSettingsSection, host::kKeyBgmMode, FormatWithSignPosition(settings_.bgmMode));
+  using host::StoredNumberText;
+  bool stored = write(names::kSettingsSection, names::kKeyBgmMode,
+                      StoredNumberText(static_cast<std::int16_t>(settings_.bgmMode)));
   settings_.bgmRepeat = RepeatTrackFromText(repeatBoxText);
-  stored = write(host::kSettingsSection, host::kKeyBgmRepeat, FormatWithSignPosition(settings_.bgmRepeat)) && stored;
-  stored = write(host::kSettingsSection, host::kKeyBgmFile, settings_.bgmFile) && stored;
+  stored = write(names::kSettingsSection, names::kKeyBgmRepeat, StoredNumberText(settings_.bgmRepeat)) && stored;
+  stored = write(names::kSettingsSection, names::kKeyBgmFile, settings_.bgmFile) && stored;
   return stored;
 }
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "host/core/startup/host_context.h"
+#include "host/core/settings/host_settings.h"
 
 namespace blazemere::dialog {
 

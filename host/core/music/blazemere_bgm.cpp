@@ -3,10 +3,11 @@
 // run; a command that fails simply has no effect.
 #include "host/core/music/blazemere_bgm.h"
 
-#include <algorithm>
-#include <cctype>
-#include <charconv>
+#include <limits>
 #include <optional>
+
+#include "common/number_text.h"
+#include "common/text.h"
 
 namespace blazemere::music {
 
@@ -24,25 +25,17 @@ constexpr const char* kCdDevice = "cdaudio";
 constexpr const char* kNoCommandText = "コマンド文字列が指定されていません";
 constexpr const char* kNoErrorText = "Error (文字列が取れません)";
 
-bool ContainsErrUpperCased(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return text.find("ERR") != std::string::npos;
-}
+bool ContainsErrUpperCased(const std::string& text) { return UpperAscii(text).find("ERR") != std::string::npos; }
 
 // A track reply read as a 16-bit number, blanks around it allowed; nothing
 // when it is not one.
 std::optional<std::int16_t> TrackNumber(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  const std::size_t last = text.find_last_not_of(' ');
-  if (first == std::string::npos) return std::nullopt;
-  const char* begin = text.data() + first;
-  const char* end = text.data() + last + 1;
-  if (*begin == '+') ++begin;
-  std::int16_t number = 0;
-  const auto [stop, ec] = std::from_chars(begin, end, number);
-  if (ec != std::errc() || stop != end) return std::nullopt;
-  return number;
+  const std::optional<std::int64_t> number = ReadInteger(text, " ");
+  if (!number || *number < std::numeric_limits<std::int16_t>::min() ||
+      *number > std::numeric_limits<std::int16_t>::max()) {
+    return std::nullopt;
+  }
+  return static_cast<std::int16_t>(*number);
 }
 
 // A quote inside a quoted name is written twice, as the command-string reader

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "host/core/startup/host_context.h"
+#include "host/core/settings/host_settings.h"
 #include "platform/mci/multimedia_layer.h"
 
 namespace blazemere::music {
@@ -29,9 +29,6 @@ class BlazemereBgm {
   std::int32_t SendMciCommand(const std::string& command, std::string& reply);
   std::string QueryMci(const std::string& command);
   std::int32_t PlayMciDevice(const std::string& device, const std::string& from, const std::string& to);
-
-  bool cdKeepWatching() const { return cdKeepWatching_; }
-  const std::string& mciReply() const { return mciReply_; }
 
  private:
   std::uint32_t SendPlain(const std::string& command);

@@ -2,55 +2,26 @@
 #include "host/core/startup/command_line.h"
 
 #include <cmath>
-#include <cstdlib>
+#include <optional>
 #include <string_view>
+
+#include "common/number_text.h"
+#include "common/text.h"
 
 namespace blazemere::host {
 
 namespace {
 
-// Bytes of the UTF-8 character that starts at `position` (1 for stray bytes).
-std::size_t CharacterLength(const std::string& text, std::size_t position) {
-  const auto lead = static_cast<unsigned char>(text[position]);
-  std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-  while (length > 1 && position + length > text.size()) --length;
-  return length;
-}
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 std::string WithoutBlanks(const std::string& text) {
   std::string kept;
   for (const char c : text) {
-    if (!IsBlank(c)) kept += c;
+    if (c != ' ' && c != '\t') kept += c;
   }
   return kept;
 }
 
-// The characters of a decimal number at the start of `text` (blanks already
-// dropped, as Visual Basic's Val drops them): sign, digits, one decimal
-// point, digits.
-std::string NumberCharacters(const std::string& text) {
-  std::string number;
-  bool pointSeen = false;
-  for (const char c : text) {
-    if ((c == '+' || c == '-') && number.empty()) {
-      number += c;
-    } else if (IsDigit(c)) {
-      number += c;
-    } else if (c == '.' && !pointSeen) {
-      pointSeen = true;
-      number += c;
-    } else {
-      break;
-    }
-  }
-  return number;
-}
-
 int HexDigitValue(char c) {
-  if (IsDigit(c)) return c - '0';
+  if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
@@ -87,11 +58,18 @@ std::string JoinCommandLine(const std::vector<std::string>& arguments) {
 
 std::string ModeLetterOf(const std::string& commandLine) {
   if (commandLine.empty()) return {};
-  const std::size_t second = CharacterLength(commandLine, 0);
+  const std::size_t second = Utf8CharacterLength(commandLine, 0);
   if (second >= commandLine.size()) return {};
-  std::string letter = commandLine.substr(second, CharacterLength(commandLine, second));
-  if (letter.size() == 1 && letter[0] >= 'a' && letter[0] <= 'z') letter[0] = static_cast<char>(letter[0] - 'a' + 'A');
-  return letter;
+  return UpperAscii(std::string_view(commandLine).substr(second, Utf8CharacterLength(commandLine, second)));
+}
+
+HostMode HostModeOf(const std::string& commandLine) {
+  if (commandLine.empty()) return HostMode::kSaverWithPointer;
+  const std::string letter = ModeLetterOf(commandLine);
+  if (letter == "P") return HostMode::kPreview;
+  if (letter == "C") return HostMode::kSettings;
+  if (letter == "S") return HostMode::kSaver;
+  return HostMode::kNothing;
 }
 
 std::uint32_t PreviewHandleOf(const std::string& commandLine) {
@@ -99,11 +77,9 @@ std::uint32_t PreviewHandleOf(const std::string& commandLine) {
   const std::string text = WithoutBlanks(commandLine.substr(3));
   // xwininfo and xdotool print ids as 0x...; Val reads &H... as hex too.
   if (StartsWithHexPrefix(text)) return HexWindowId(std::string_view(text).substr(2));
-  const std::string number = NumberCharacters(text);
-  bool hasDigit = false;
-  for (const char c : number) hasDigit = hasDigit || IsDigit(c);
-  if (!hasDigit) return 0;
-  const double value = std::nearbyint(std::strtod(number.c_str(), nullptr));  // default rounding: half to even
+  const std::optional<double> number = ReadLeadingNumber(text);
+  if (!number) return 0;
+  const double value = std::nearbyint(*number);  // default rounding: half to even
   if (!(value >= 0.0 && value <= 4294967295.0)) return 0;
   return static_cast<std::uint32_t>(value);
 }

@@ -1,4 +1,5 @@
-// Small path routines shared by start-up, settings and the settings dialog.
+// FileExists: whether a path names a file the host could open for reading.
+// (The folder part of a path is FolderOf in common/path_text.h.)
 #pragma once
 
 #include <string>
@@ -7,10 +8,6 @@ namespace blazemere::host {
 
 // True when `path` (one trailing "\" or "/" ignored) opens as a readable file;
 // false for folders, missing files and empty or malformed names.
-bool FileExists(const std::string& path);
-
-// Everything before the last ":", "\" or "/", without that separator unless
-// it is ":"; empty when there is none; "/" for a file straight under "/".
-std::string FolderOf(const std::string& path);
+[[nodiscard]] bool FileExists(const std::string& path);
 
 }  // namespace blazemere::host

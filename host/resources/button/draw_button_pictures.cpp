@@ -14,7 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "common/ppm.h"
+#include "common/rgb_image.h"
+
 namespace {
+
+using blazemere::RgbImage;
 
 constexpr int kWidth = 64;
 constexpr int kHeight = 25;
@@ -120,13 +125,14 @@ std::uint32_t Along(Gradient g, int y) {
   return Weighted(g.top, 1 - t, g.bottom, t, 0, 0);
 }
 
-class Picture {
+// Draws one scheme's picture.
+class Painter {
  public:
-  explicit Picture(const Scheme& scheme) : s_(scheme), pixels_(kWidth * kHeight) { Draw(); }
-  const std::vector<std::uint32_t>& pixels() const { return pixels_; }
+  explicit Painter(const Scheme& scheme) : s_(scheme), picture_(kWidth, kHeight) { Draw(); }
+  const RgbImage& picture() const { return picture_; }
 
  private:
-  void Set(int x, int y, std::uint32_t c) { pixels_[y * kWidth + x] = c; }
+  void Set(int x, int y, std::uint32_t c) { picture_.Set(x, y, c); }
 
   std::uint32_t RowColour(int x, int y) const {
     if (s_.shadedRightHalf && x >= 32 && x <= 56) {
@@ -204,7 +210,7 @@ class Picture {
   }
 
   const Scheme& s_;
-  std::vector<std::uint32_t> pixels_;
+  RgbImage picture_;
 };
 
 bool WriteCpp(const std::string& path) {
@@ -214,14 +220,10 @@ bool WriteCpp(const std::string& path) {
          "#include <cstdint>\n\n"
          "namespace blazemere::controls {\nnamespace {\n\n";
   for (const Scheme& scheme : kSchemes) {
-    const Picture picture(scheme);
+    const Painter painter(scheme);
     out << "const std::uint8_t k" << scheme.name << "[] = {";
     int n = 0;
-    for (const std::uint32_t c : picture.pixels()) {
-      for (int shift = 16; shift >= 0; shift -= 8) {
-        out << (n++ % 24 == 0 ? "\n    " : " ") << Channel(c, shift) << ",";
-      }
-    }
+    for (const std::uint8_t level : painter.picture().pixels) out << (n++ % 24 == 0 ? "\n    " : " ") << int{level} << ",";
     out << "\n};\n\n";
   }
   out << "RgbImage Make(const std::uint8_t* bytes) {\n"
@@ -241,18 +243,13 @@ bool WriteCpp(const std::string& path) {
   out << "};\n"
          "  return kNames[static_cast<int>(picture)];\n}\n\n"
          "}  // namespace blazemere::controls\n";
+  out.close();
   return static_cast<bool>(out);
 }
 
 bool WritePpms(const std::string& folder) {
   for (const Scheme& scheme : kSchemes) {
-    const Picture picture(scheme);
-    std::ofstream out(folder + "/" + scheme.name + ".ppm", std::ios::binary);
-    out << "P6\n" << kWidth << " " << kHeight << "\n255\n";
-    for (const std::uint32_t c : picture.pixels()) {
-      for (int shift = 16; shift >= 0; shift -= 8) out.put(static_cast<char>(Channel(c, shift)));
-    }
-    if (!out) return false;
+    if (!blazemere::WritePpm(folder + "/" + scheme.name + ".ppm", Painter(scheme).picture())) return false;
   }
   return true;
 }

@@ -5,14 +5,9 @@
 
 #include <cstdint>
 
-namespace blazemere::resources {
+#include "common/rgb_image.h"
 
-// R, G, B per pixel, top row first, no row padding.
-struct RgbPicture {
-  int width;
-  int height;
-  const std::uint8_t* pixels;
-};
+namespace blazemere::resources {
 
 // R, G, B, A per pixel, top row first.
 struct RgbaPicture {
@@ -33,9 +28,9 @@ struct CursorBitmap {
   const std::uint8_t* mask;
 };
 
-RgbPicture PanelStrip();         // 556 x 20, light grey with faint horizontal streaks
-RgbPicture OptionNotSelected();  // 12 x 12, white square in a grey frame
-RgbPicture OptionSelected();     // 12 x 12, the same square filled with blue
+const RgbImage& PanelStrip();         // 556 x 20, light grey with faint horizontal streaks
+const RgbImage& OptionNotSelected();  // 12 x 12, white square in a grey frame
+const RgbImage& OptionSelected();     // 12 x 12, the same square filled with blue
 CursorBitmap HandCursor();       // 32 x 32, pointing hand, hot spot on the finger tip
 RgbaPicture WindowIcon();        // 32 x 32 flame, transparent around it
 

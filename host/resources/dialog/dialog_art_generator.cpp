@@ -14,18 +14,34 @@
 #include <string>
 #include <vector>
 
+#include "common/ppm.h"
+#include "common/rgb_image.h"
+
 namespace {
 
-struct Picture {
-  int width = 0;
-  int height = 0;
-  int channels = 3;
-  std::vector<std::uint8_t> data;
+using blazemere::RgbImage;
 
-  Picture(int w, int h, int c) : width(w), height(h), channels(c), data(static_cast<std::size_t>(w) * h * c) {}
-  std::uint8_t* At(int x, int y) { return &data[(static_cast<std::size_t>(y) * width + x) * channels]; }
-  void Set(int x, int y, std::array<int, 4> value) {
-    for (int c = 0; c < channels; ++c) At(x, y)[c] = static_cast<std::uint8_t>(std::clamp(value[c], 0, 255));
+std::uint8_t Level(int value) { return static_cast<std::uint8_t>(std::clamp(value, 0, 255)); }
+
+std::uint32_t Colour(int red, int green, int blue) {
+  return std::uint32_t{Level(red)} << 16 | std::uint32_t{Level(green)} << 8 | Level(blue);
+}
+
+// The window icon is the one picture with transparency: colours and their
+// alpha beside them.
+struct IconPicture {
+  RgbImage colour;
+  std::vector<std::uint8_t> alpha;
+
+  // R, G, B, A per pixel, top row first, as the window's icon takes it.
+  std::vector<std::uint8_t> Rgba() const {
+    std::vector<std::uint8_t> bytes;
+    for (std::size_t i = 0; i < alpha.size(); ++i) {
+      bytes.insert(bytes.end(), colour.pixels.begin() + static_cast<std::ptrdiff_t>(i * 3),
+                   colour.pixels.begin() + static_cast<std::ptrdiff_t>(i * 3 + 3));
+      bytes.push_back(alpha[i]);
+    }
+    return bytes;
   }
 };
 
@@ -44,7 +60,7 @@ class Noise {
 
 // Light grey with faint horizontal streaks: each row has its own shade, and
 // runs of varying length along the row lighten or darken it a little more.
-Picture DrawPanelStrip() {
+RgbImage DrawPanelStrip() {
   constexpr int kWidth = 556;
   constexpr int kHeight = 20;
   constexpr std::array<double, 3> kTargetMean{199.0, 195.0, 194.0};
@@ -64,30 +80,30 @@ Picture DrawPanelStrip() {
     }
   }
   // Shift each channel so the strip's mean colour is the warm light grey.
-  Picture strip(kWidth, kHeight, 3);
+  RgbImage strip(kWidth, kHeight);
   for (int c = 0; c < 3; ++c) {
     double sum = 0.0;
     for (const auto& v : values) sum += v[c];
     const double offset = kTargetMean[c] - sum / static_cast<double>(values.size());
     for (int y = 0; y < kHeight; ++y)
       for (int x = 0; x < kWidth; ++x)
-        strip.At(x, y)[c] = static_cast<std::uint8_t>(
+        strip.pixels[(static_cast<std::size_t>(y) * kWidth + x) * 3 + c] = static_cast<std::uint8_t>(
             std::clamp(std::lround(values[static_cast<std::size_t>(y) * kWidth + x][c] + offset), 0L, 255L));
   }
   return strip;
 }
 
 // A 12 x 12 square in a grey frame, white or filled with blue.
-Picture DrawOption(bool selected) {
-  Picture picture(12, 12, 3);
+RgbImage DrawOption(bool selected) {
+  RgbImage picture(12, 12);
   for (int y = 0; y < 12; ++y) {
     for (int x = 0; x < 12; ++x) {
       const bool frame = x == 0 || y == 0 || x == 11 || y == 11;
       const bool inner = x == 1 || y == 1 || x == 10 || y == 10;
-      if (frame) picture.Set(x, y, {128, 128, 128, 0});
-      else if (!selected) picture.Set(x, y, {255, 255, 255, 0});
-      else if (inner) picture.Set(x, y, {255, 255, 255, 0});
-      else picture.Set(x, y, {32, 84, 214, 0});
+      if (frame) picture.Set(x, y, Colour(128, 128, 128));
+      else if (!selected) picture.Set(x, y, Colour(255, 255, 255));
+      else if (inner) picture.Set(x, y, Colour(255, 255, 255));
+      else picture.Set(x, y, Colour(32, 84, 214));
     }
   }
   return picture;
@@ -135,8 +151,8 @@ HandShape DrawHand() {
 }
 
 // A flame on a transparent ground: white-yellow core, orange body, red rim.
-Picture DrawIcon() {
-  Picture icon(32, 32, 4);
+IconPicture DrawIcon() {
+  IconPicture icon{RgbImage(32, 32), std::vector<std::uint8_t>(32 * 32)};
   for (int y = 0; y < 32; ++y) {
     for (int x = 0; x < 32; ++x) {
       const double fromTop = (y + 0.5) / 32.0;                        // 0 at the top, 1 at the bottom
@@ -144,16 +160,14 @@ Picture DrawIcon() {
       const double halfWidth = 13.5 * std::pow(fromTop, 0.8) * (fromTop > 0.85 ? (1.0 - fromTop) / 0.15 * 0.5 + 0.5 : 1.0);
       const double distance = std::fabs(x + 0.5 - 16.0 - sway);
       const double edge = halfWidth - distance;                      // pixels inside the flame's edge
-      if (halfWidth <= 0.0 || edge <= -1.0) {
-        icon.Set(x, y, {0, 0, 0, 0});
-        continue;
-      }
+      if (halfWidth <= 0.0 || edge <= -1.0) continue;  // transparent black
       const double heat = std::clamp(1.0 - distance / std::max(halfWidth, 0.5), 0.0, 1.0) * std::min(1.0, fromTop * 1.6);
       const int red = static_cast<int>(190 + 65 * std::min(1.0, heat * 2.0));
       const int green = static_cast<int>(20 + 225 * heat * heat);
       const int blue = static_cast<int>(160 * std::pow(heat, 4.0));
       const int alpha = static_cast<int>(255 * std::clamp(edge + 1.0, 0.0, 1.0));
-      icon.Set(x, y, {red, green, blue, alpha});
+      icon.colour.Set(x, y, Colour(red, green, blue));
+      icon.alpha[static_cast<std::size_t>(y) * 32 + x] = Level(alpha);
     }
   }
   return icon;
@@ -174,15 +188,15 @@ void WriteArray(std::ostream& out, const std::string& name, const std::vector<st
   out << "\n};\n";
 }
 
-void WritePnm(const std::string& path, const Picture& picture) {
+// The icon keeps its transparency in a PAM file, PPM's sibling with alpha.
+bool WritePam(const std::string& path, const IconPicture& icon) {
   std::ofstream file(path, std::ios::binary);
-  if (picture.channels == 3) {
-    file << "P6\n" << picture.width << ' ' << picture.height << "\n255\n";
-  } else {
-    file << "P7\nWIDTH " << picture.width << "\nHEIGHT " << picture.height
-         << "\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n";
-  }
-  file.write(reinterpret_cast<const char*>(picture.data.data()), static_cast<std::streamsize>(picture.data.size()));
+  file << "P7\nWIDTH " << icon.colour.width << "\nHEIGHT " << icon.colour.height
+       << "\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n";
+  const std::vector<std::uint8_t> bytes = icon.Rgba();
+  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  file.close();
+  return static_cast<bool>(file);
 }
 
 void WriteXbm(const std::string& path, const std::string& name, const std::vector<std::uint8_t>& bytes, int hotX,
@@ -206,38 +220,54 @@ int main(int argc, char** argv) {
     std::cerr << "usage: dialog_art_generator <out.cpp> [--pictures <folder>]\n";
     return 2;
   }
-  const Picture strip = DrawPanelStrip();
-  const Picture optionOff = DrawOption(false);
-  const Picture optionOn = DrawOption(true);
+  const RgbImage strip = DrawPanelStrip();
+  const RgbImage optionOff = DrawOption(false);
+  const RgbImage optionOn = DrawOption(true);
   const HandShape hand = DrawHand();
   const std::vector<std::uint8_t> handShape = BitmapBytes(hand.line);
   const std::vector<std::uint8_t> handMask = BitmapBytes(hand.inside);
-  const Picture icon = DrawIcon();
+  const IconPicture icon = DrawIcon();
 
   std::ostringstream out;
   out << "// Generated by dialog_art_generator.cpp; do not edit.\n"
       << "#include \"host/resources/dialog/dialog_art.h\"\n\nnamespace blazemere::resources {\nnamespace {\n\n";
-  WriteArray(out, "kStrip", strip.data);
-  WriteArray(out, "kOptionOff", optionOff.data);
-  WriteArray(out, "kOptionOn", optionOn.data);
+  WriteArray(out, "kStrip", strip.pixels);
+  WriteArray(out, "kOptionOff", optionOff.pixels);
+  WriteArray(out, "kOptionOn", optionOn.pixels);
   WriteArray(out, "kHandShape", handShape);
   WriteArray(out, "kHandMask", handMask);
-  WriteArray(out, "kIcon", icon.data);
-  out << "\n}  // namespace\n\n"
-      << "RgbPicture PanelStrip() { return {556, 20, kStrip}; }\n"
-      << "RgbPicture OptionNotSelected() { return {12, 12, kOptionOff}; }\n"
-      << "RgbPicture OptionSelected() { return {12, 12, kOptionOn}; }\n"
+  WriteArray(out, "kIcon", icon.Rgba());
+  out << "\nRgbImage Picture(int width, int height, const std::uint8_t* bytes) {\n"
+      << "  RgbImage picture(width, height);\n"
+      << "  picture.pixels.assign(bytes, bytes + picture.pixels.size());\n"
+      << "  return picture;\n}\n"
+      << "\n}  // namespace\n\n"
+      << "const RgbImage& PanelStrip() {\n  static const RgbImage kPicture = Picture(556, 20, kStrip);\n  return kPicture;\n}\n"
+      << "const RgbImage& OptionNotSelected() {\n  static const RgbImage kPicture = Picture(12, 12, kOptionOff);\n"
+      << "  return kPicture;\n}\n"
+      << "const RgbImage& OptionSelected() {\n  static const RgbImage kPicture = Picture(12, 12, kOptionOn);\n"
+      << "  return kPicture;\n}\n"
       << "CursorBitmap HandCursor() { return {32, 32, 12, 10, kHandShape, kHandMask}; }\n"
       << "RgbaPicture WindowIcon() { return {32, 32, kIcon}; }\n\n"
       << "}  // namespace blazemere::resources\n";
-  std::ofstream(argv[1]) << out.str();
+  std::ofstream source(argv[1]);
+  source << out.str();
+  source.close();
+  if (!source) {
+    std::cerr << "dialog_art_generator: cannot write " << argv[1] << "\n";
+    return 1;
+  }
 
   if (argc == 4) {
     const std::string folder = argv[3];
-    WritePnm(folder + "/panel_strip.ppm", strip);
-    WritePnm(folder + "/option_not_selected.ppm", optionOff);
-    WritePnm(folder + "/option_selected.ppm", optionOn);
-    WritePnm(folder + "/window_icon.pam", icon);
+    const bool written = blazemere::WritePpm(folder + "/panel_strip.ppm", strip) &&
+                         blazemere::WritePpm(folder + "/option_not_selected.ppm", optionOff) &&
+                         blazemere::WritePpm(folder + "/option_selected.ppm", optionOn) &&
+                         WritePam(folder + "/window_icon.pam", icon);
+    if (!written) {
+      std::cerr << "dialog_art_generator: cannot write the pictures into " << folder << "\n";
+      return 1;
+    }
     WriteXbm(folder + "/hand_cursor.xbm", "hand_cursor", handShape, 12, 10);
     WriteXbm(folder + "/hand_cursor_mask.xbm", "hand_cursor_mask", handMask, -1, -1);
   }

@@ -50,9 +50,6 @@ class CommandButtonWidget : public Fl_Window {
   // The Click event.
   void OnClick(std::function<void()> handler);
 
-  // The pure button behind the widget (state, surface), for tests and tools.
-  CommandButton& core() { return *core_; }
-
   int handle(int event) override;
   void draw() override;
   void resize(int x, int y, int w, int h) override;

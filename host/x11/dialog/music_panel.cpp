@@ -10,7 +10,7 @@ namespace blazemere::dialog {
 
 MusicPanel::MusicPanel(int x, int y, int w, int h)
     : Fl_Group(x, y, w, h),
-      strip_(resources::PanelStrip().pixels, resources::PanelStrip().width, resources::PanelStrip().height, 3),
+      strip_(resources::PanelStrip().pixels.data(), resources::PanelStrip().width, resources::PanelStrip().height, 3),
       tiles_(TileOrigins(resources::PanelStrip().width, resources::PanelStrip().height, w, h)) {
   box(FL_FLAT_BOX);
   color(fl_rgb_color(224, 224, 224));

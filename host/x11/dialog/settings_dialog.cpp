@@ -8,8 +8,8 @@
 
 #include "host/x11/dialog/link_cursors.h"
 #include "host/x11/dialog/settings_dialog_window.h"
-#include "platform/process/process.h"
 #include "platform/pointer/x11/x11_pointer.h"
+#include "platform/process/process.h"
 
 namespace blazemere::dialog {
 namespace {

@@ -5,10 +5,13 @@
 #include <FL/fl_draw.H>
 #include <FL/x.H>
 
-#include "host/x11/controls/command_button_widget.h"
+#include "common/names.h"
 #include "host/core/controls/stored_properties.h"
 #include "host/core/dialog/dialog_background.h"
 #include "host/core/dialog/dialog_layout.h"
+#include "host/core/settings/settings_file.h"
+#include "host/resources/dialog/dialog_art.h"
+#include "host/x11/controls/command_button_widget.h"
 #include "host/x11/dialog/link_label.h"
 #include "host/x11/dialog/music_panel.h"
 #include "host/x11/dialog/path_label.h"
@@ -16,20 +19,16 @@
 #include "host/x11/dialog/repeat_box.h"
 #include "host/x11/dialog/transparent_label.h"
 #include "host/x11/dialog/window_frame_hints.h"
-#include "host/resources/dialog/dialog_art.h"
-#include "host/core/settings/settings_file.h"
-#include "host/x11/start_up.h"
 #include "host/x11/window_zoom.h"
 #include "platform/file_dialog/file_dialog.h"
 #include "platform/fltk/japanese_ui_font.h"
 #include "platform/ini/ini_file.h"
-#include "platform/shell_open/shell_open.h"
 #include "platform/message_box/message_box.h"
+#include "platform/shell_open/shell_open.h"
 
 namespace blazemere::dialog {
 namespace {
 
-constexpr const char* kTitle = "<Blazemere>";
 constexpr const char* kCreditLine = "Blazemere fire screen saver  Ver.1.0.0";
 constexpr const char* kProjectAddress = "https://blazemere.example.org/";
 constexpr std::array<const char*, kMusicKindCount> kOptionCaptions = {"なし", "音楽CD", "MP3、WAV"};
@@ -75,11 +74,11 @@ TransparentLabel* PlaceLabel(int x, int y, int height, const char* text, Fl_Colo
 }  // namespace
 
 SettingsDialogWindow::SettingsDialogWindow(host::HostContext& context, const LinkCursors& cursors)
-    : Fl_Double_Window(layout::kClientWidth, layout::kClientHeight, kTitle),
+    : Fl_Double_Window(layout::kClientWidth, layout::kClientHeight, names::kSettingsDialogTitle),
       context_(context),
       model_(context.settings),
-      optionOff_(resources::OptionNotSelected().pixels, 12, 12, 3),
-      optionOn_(resources::OptionSelected().pixels, 12, 12, 3),
+      optionOff_(resources::OptionNotSelected().pixels.data(), 12, 12, 3),
+      optionOn_(resources::OptionSelected().pixels.data(), 12, 12, 3),
       icon_(resources::WindowIcon().pixels, 32, 32, 4) {
   color(fl_rgb_color(192, 192, 192));
   BuildPanel();
@@ -229,7 +228,7 @@ void SettingsDialogWindow::Save() {
   });
   // The dialog closes either way; the user must not believe the settings kept.
   if (!saved) {
-    platform::ShowMessageBox(host::kApplicationTitle, kNotSavedMessage + platform::ResolveProfilePaths(file).writeTo,
+    platform::ShowMessageBox(names::kApplicationTitle, kNotSavedMessage + platform::ResolveProfilePaths(file).writeTo,
                              platform::MessageBoxIcon::kError);
   }
   Close();

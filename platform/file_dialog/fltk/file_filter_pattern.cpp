@@ -1,8 +1,9 @@
 // Filter patterns and typed names of the file chooser: see file_filter_pattern.h.
 #include "platform/file_dialog/fltk/file_filter_pattern.h"
 
-#include <cctype>
 #include <vector>
+
+#include "common/text.h"
 
 namespace blazemere::platform {
 namespace {
@@ -10,11 +11,10 @@ namespace {
 std::string CaseInsensitiveOne(std::string_view pattern) {
   std::string result;
   for (const char c : pattern) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (std::isalpha(byte) && byte < 0x80) {
+    if (IsAsciiLetter(c)) {
       result += '[';
-      result += static_cast<char>(std::toupper(byte));
-      result += static_cast<char>(std::tolower(byte));
+      result += UpperAscii(c);
+      result += LowerAscii(c);
       result += ']';
     } else if (c == '[' || c == ']' || c == '{' || c == '}' || c == ',' || c == '\\') {
       result += '\\';

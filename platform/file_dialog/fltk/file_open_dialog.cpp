@@ -24,6 +24,7 @@
 #include "platform/file_dialog/fltk/file_filter_pattern.h"
 #include "platform/fltk/japanese_ui_font.h"
 #include "platform/message_box/message_box.h"
+#include "platform/paths/home_folder.h"
 
 namespace blazemere::platform {
 namespace {
@@ -45,11 +46,6 @@ std::string CurrentFolder() {
   char buffer[PATH_MAX];
   if (getcwd(buffer, sizeof buffer) == nullptr) return "/";
   return buffer;
-}
-
-std::string HomeFolder() {
-  const char* home = std::getenv("HOME");
-  return home != nullptr ? home : "";
 }
 
 // A menu entry whose text is taken literally ("/" would open a submenu).

@@ -1,4 +1,4 @@
-// Atomic file replacement: see atomic_file.h.
+// The file service on a POSIX system: see files.h.
 #include "platform/files/files.h"
 
 #include <cerrno>
@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
+
+#include "common/path_text.h"
 
 namespace blazemere::platform {
 
@@ -31,6 +33,12 @@ mode_t ModeForReplacement(const std::string& path) {
   const mode_t mask = umask(0);
   umask(mask);
   return 0666 & ~mask;
+}
+
+// The folder a file lies in, as a name that opens: "." for a bare name.
+std::string FolderToOpen(const std::string& path) {
+  const std::string folder = FolderOf(path, kPosixPathSeparators);
+  return folder.empty() ? "." : folder;
 }
 
 void SyncFolder(const std::string& folder) {
@@ -69,7 +77,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t li
 }
 
 bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
-  const std::string folder = FolderPart(path);
+  const std::string folder = FolderToOpen(path);
   std::string temporary = path + ".XXXXXX";
   const int fd = mkstemp(temporary.data());
   if (fd < 0) return false;
@@ -85,13 +93,6 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
 
 void IgnoreFileSizeLimitSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
-std::string FolderPart(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
-
 bool CreateFolders(const std::string& folder) {
   if (folder.empty()) return false;
   for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
@@ -101,6 +102,31 @@ bool CreateFolders(const std::string& folder) {
   }
   struct stat info {};
   return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool OpensAsFile(const std::string& path) {
+  // O_NONBLOCK: a named pipe must not stall the caller.
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat info {};
+  const bool isFile = fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode);
+  close(fd);
+  return isFile;
+}
+
+bool PathExists(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0;
+}
+
+bool IsSurelyMissing(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR);
+}
+
+bool CanReplaceFile(const std::string& file) {
+  if (access(FolderToOpen(file).c_str(), W_OK) != 0) return false;
+  return !PathExists(file) || access(file.c_str(), W_OK) == 0;
 }
 
 }  // namespace blazemere::platform

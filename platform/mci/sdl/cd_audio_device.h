@@ -7,10 +7,10 @@
 #include <memory>
 #include <string>
 
-#include "platform/mci/sdl/audio_output.h"
-#include "platform/mci/sdl/cd_audio_stream.h"
 #include "platform/mci/cd_position.h"
 #include "platform/mci/mci_device.h"
+#include "platform/mci/sdl/audio_output.h"
+#include "platform/mci/sdl/cd_audio_stream.h"
 
 namespace blazemere::platform::mci {
 

@@ -10,8 +10,8 @@
 #include <thread>
 #include <vector>
 
-#include "platform/mci/sdl/audio_output.h"
 #include "platform/mci/cd_position.h"
+#include "platform/mci/sdl/audio_output.h"
 
 namespace blazemere::platform::mci {
 

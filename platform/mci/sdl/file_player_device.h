@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/mci/sdl/audio_output.h"
 #include "platform/mci/mci_device.h"
+#include "platform/mci/sdl/audio_output.h"
 
 struct _Mix_Music;
 

@@ -12,8 +12,7 @@
 namespace blazemere::platform::mci {
 
 std::string LocalFilePath(const std::string& name) {
-  const bool driveLetter = name.size() >= 3 && ((name[0] | 0x20) >= 'a' && (name[0] | 0x20) <= 'z') &&
-                           name[1] == ':' && (name[2] == '\\' || name[2] == '/');
+  const bool driveLetter = StartsWithDriveLetter(name) && name.size() >= 3 && (name[2] == '\\' || name[2] == '/');
   return driveLetter ? MapDriveLetterPath(name) : name;
 }
 

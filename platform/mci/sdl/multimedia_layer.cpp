@@ -2,10 +2,10 @@
 // interpreter, PlaySound through the sound player, both on one SDL output.
 #include <cstring>
 
-#include "platform/mci/sdl/audio_output.h"
 #include "platform/mci/mci_error.h"
 #include "platform/mci/mci_interpreter.h"
 #include "platform/mci/multimedia_layer.h"
+#include "platform/mci/sdl/audio_output.h"
 #include "platform/mci/sdl/play_sound.h"
 
 namespace blazemere::platform {

@@ -4,8 +4,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include "platform/mci/sdl/local_file_path.h"
 #include "platform/mci/multimedia_layer.h"
+#include "platform/mci/sdl/local_file_path.h"
 
 namespace blazemere::platform::mci {
 

@@ -1,8 +1,9 @@
 // Drive-letter paths: see drive_letter_path.h.
 #include "platform/paths/drive_letter_path.h"
 
-#include <cctype>
 #include <cstdlib>
+
+#include "common/text.h"
 
 #include "platform/paths/home_folder.h"
 
@@ -11,10 +12,6 @@ namespace blazemere::platform {
 namespace {
 
 bool IsAbsoluteNonEmpty(const char* value) { return value != nullptr && value[0] == '/'; }
-
-bool StartsWithDriveLetter(std::string_view path) {
-  return path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':';
-}
 
 std::string WithForwardSlashes(std::string_view path) {
   std::string out(path);
@@ -26,6 +23,10 @@ std::string WithForwardSlashes(std::string_view path) {
 
 }  // namespace
 
+bool StartsWithDriveLetter(std::string_view path) {
+  return path.size() >= 2 && IsAsciiLetter(path[0]) && path[1] == ':';
+}
+
 std::string DriveRootFolder(const char* xdgDataHome, const std::string& home) {
   if (IsAbsoluteNonEmpty(xdgDataHome)) return std::string(xdgDataHome) + "/blazemere";
   if (!home.starts_with('/')) return {};
@@ -35,7 +36,7 @@ std::string DriveRootFolder(const char* xdgDataHome, const std::string& home) {
 std::string MapDriveLetterPath(std::string_view windowsPath, const std::string& driveRoot) {
   if (!StartsWithDriveLetter(windowsPath)) return WithForwardSlashes(windowsPath);
   if (driveRoot.empty()) return {};
-  const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(windowsPath[0])));
+  const char letter = LowerAscii(windowsPath[0]);
   std::string rest = WithForwardSlashes(windowsPath.substr(2));
   if (!rest.empty() && rest.front() != '/') rest.insert(rest.begin(), '/');
   return driveRoot + "/drive_" + letter + rest;

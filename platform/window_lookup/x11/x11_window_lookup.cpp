@@ -68,12 +68,4 @@ Window FindWindowByTitle(Display* display, const std::string& title) {
   return 0;
 }
 
-bool WindowWithTitleExists(const std::string& title) {
-  Display* display = XOpenDisplay(nullptr);
-  if (display == nullptr) return false;
-  const bool found = FindWindowByTitle(display, title) != 0;
-  XCloseDisplay(display);
-  return found;
-}
-
 }  // namespace blazemere::platform

@@ -13,7 +13,4 @@ namespace blazemere::platform {
 // Windows that vanish during the walk are skipped.
 Window FindWindowByTitle(Display* display, const std::string& title);
 
-// The same on a connection of its own to $DISPLAY; false without a display.
-bool WindowWithTitleExists(const std::string& title);
-
 }  // namespace blazemere::platform

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <variant>
 
-#include "renderer/core/dib/dib_header.h"
 #include "renderer/core/dib/dib_decoder.h"
+#include "renderer/core/dib/dib_header.h"
 #include "renderer/core/dib/dib_pixel_decoders.h"
 
 namespace blazemere::renderer {

@@ -1,14 +1,16 @@
-// Private profile functions on files: see ini_file.h.
+// The private profile functions on a POSIX system: our own INI reader and
+// writer over the file service, with the per-user copy for a settings file
+// the user may not write. See ini_file.h and profile_paths.h.
 #include "platform/ini/ini_file.h"
 
-#include <cerrno>
 #include <cstdlib>
-#include <sys/stat.h>
-#include <unistd.h>
 
+#include "common/path_text.h"
+#include "common/text.h"
 #include "platform/files/files.h"
-#include "platform/paths/home_folder.h"
 #include "platform/ini/ini_document.h"
+#include "platform/ini/posix/profile_paths.h"
+#include "platform/paths/home_folder.h"
 
 namespace blazemere::platform {
 
@@ -17,28 +19,6 @@ namespace {
 // A settings file is a few hundred bytes; anything this large is not ours
 // and is neither loaded nor rewritten.
 constexpr std::size_t kLargestProfile = 4 * 1024 * 1024;
-
-std::string NamePart(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-bool Exists(const std::string& path) {
-  struct stat info {};
-  return stat(path.c_str(), &info) == 0;
-}
-
-// Only a file that is surely not there may be started afresh; one we cannot
-// look at must not be replaced by a file holding just the new value.
-bool SurelyMissing(const std::string& path) {
-  struct stat info {};
-  return stat(path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR);
-}
-
-bool CanWrite(const std::string& file) {
-  if (access(FolderPart(file).c_str(), W_OK) != 0) return false;
-  return !Exists(file) || access(file.c_str(), W_OK) == 0;
-}
 
 }  // namespace
 
@@ -57,12 +37,12 @@ std::string PerUserProfilePath(const std::string& file, const char* xdgConfigHom
   } else {
     return {};
   }
-  return base + "/blazemere/" + NamePart(file);
+  return base + "/blazemere/" + NameOf(file, kPosixPathSeparators);
 }
 
 ProfilePaths ResolveProfilePaths(const std::string& file) {
   const std::string perUser = PerUserProfilePath(file, std::getenv("XDG_CONFIG_HOME"), HomeFolder());
-  return ChooseProfilePaths(file, CanWrite(file), perUser, !perUser.empty() && Exists(perUser));
+  return ChooseProfilePaths(file, CanReplaceFile(file), perUser, !perUser.empty() && PathExists(perUser));
 }
 
 std::string ReadProfileString(const std::string& section, const std::string& key, const std::string& file) {
@@ -77,7 +57,9 @@ bool WriteProfileString(const std::string& section, const std::string& key, cons
                         const std::string& file) {
   const ProfilePaths paths = ResolveProfilePaths(file);
   std::string bytes;
-  if (!SurelyMissing(paths.readFrom)) {
+  // Only a file that is surely not there may be started afresh; one we cannot
+  // look at must not be replaced by a file holding just the new value.
+  if (!IsSurelyMissing(paths.readFrom)) {
     std::optional<std::string> existing = ReadWholeFile(paths.readFrom, kLargestProfile);
     // A file we cannot read in full is never replaced by a shortened one.
     if (!existing) return false;
@@ -85,7 +67,8 @@ bool WriteProfileString(const std::string& section, const std::string& key, cons
   }
   IniDocument document = IniDocument::Parse(bytes);
   if (!document.SetValue(section, key, value)) return false;
-  if (!CreateFolders(FolderPart(paths.writeTo))) return false;
+  const std::string folder = FolderOf(paths.writeTo, kPosixPathSeparators);
+  if (!folder.empty() && !CreateFolders(folder)) return false;
   return ReplaceFileAtomically(paths.writeTo, document.Serialize());
 }
 

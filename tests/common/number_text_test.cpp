@@ -1,0 +1,50 @@
+// The one number reader: its grammar, and the one difference between the
+// settings file (fractions rounded down) and the settings dialog (fractions
+// rounded half to even), both over the same texts.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "common/number_text.h"
+
+namespace blazemere {
+namespace {
+
+using Int16 = std::optional<std::int16_t>;
+constexpr Int16 kNone = std::nullopt;
+
+TEST(NumberText, DecimalGrammarAndRounding) {
+  // text, rounded down (settings), rounded half to even (dialog)
+  const std::tuple<const char*, Int16, Int16> rows[] = {
+      {"2", 2, 2},          {" \t2.9 ", 2, 3},      {"-1.5", -2, -2},      {"2.5", 2, 2},
+      {"3.5", 3, 4},        {"+.5", 0, 0},          {"5.", 5, 5},          {"1e3", 1000, 1000},
+      {"2.5E-1", 0, 0},     {"32767", 32767, 32767}, {"-32768", -32768, -32768},
+      {"32767.5", 32767, kNone}, {"32768", kNone, kNone}, {"1e400", kNone, kNone},
+      {"1e-400", 0, 0},     {"-1e-400", 0, 0},      {"", kNone, kNone},    {"abc", kNone, kNone},
+      {"1e", kNone, kNone}, {".", kNone, kNone},    {"- 1", kNone, kNone}, {"1 2", kNone, kNone},
+      {"0x10", kNone, kNone}, {"inf", kNone, kNone}, {"12abc", kNone, kNone},
+  };
+  for (const auto& [text, down, halfToEven] : rows) {
+    EXPECT_EQ(ReadInt16(text, Rounding::kDown), down) << "'" << text << "' rounded down";
+    EXPECT_EQ(ReadInt16(text, Rounding::kHalfToEven), halfToEven) << "'" << text << "' rounded half to even";
+  }
+  EXPECT_EQ(ReadDecimalNumber("1e400"), std::numeric_limits<double>::infinity()) << "huge is still a number";
+  EXPECT_EQ(ReadDecimalNumber("-0.125"), -0.125);
+}
+
+TEST(NumberText, WholeAndLeadingNumbers) {
+  const std::tuple<const char*, std::optional<std::int64_t>> whole[] = {
+      {" 7 ", 7}, {"+7", 7}, {"-7", -7}, {"7.0", std::nullopt}, {"+", std::nullopt}, {"", std::nullopt},
+      {"99999999999999999999", std::nullopt},
+  };
+  for (const auto& [text, value] : whole) EXPECT_EQ(ReadInteger(text), value) << "'" << text << "'";
+  EXPECT_EQ(ReadInteger("\t7", " "), std::nullopt) << "only the caller's blanks";
+
+  const std::tuple<const char*, std::optional<double>> leading[] = {
+      {"12 34", 1234}, {"42abc", 42}, {"3.5.5", 3.5}, {"-5", -5}, {"abc", std::nullopt}, {"+.", std::nullopt},
+  };
+  for (const auto& [text, value] : leading) EXPECT_EQ(ReadLeadingNumber(text), value) << "'" << text << "'";
+}
+
+}  // namespace
+}  // namespace blazemere
