@@ -8,6 +8,7 @@
 #include <X11/keysym.h>
 #include <algorithm>
 #include <chrono>
+#include <memory>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -31,10 +32,10 @@ double Median(std::vector<double> values) {
   return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
 }
 
-Window WaitForWindow(Display* display, const std::string& title, pid_t pid) {
+Window WaitForWindow(blazemere::platform::X11Connection& connection, const std::string& title, pid_t pid) {
   const auto deadline = Clock::now() + 20s;
   while (Clock::now() < deadline) {
-    if (const Window window = blazemere::platform::FindWindowByTitle(display, title); window != 0) return window;
+    if (const Window window = blazemere::platform::FindWindowByTitle(connection, title); window != 0) return window;
     if (waitpid(pid, nullptr, WNOHANG) == pid) return 0;
     std::this_thread::sleep_for(1ms);
   }
@@ -75,18 +76,19 @@ int main(int argc, char** argv) {
   const std::string title = argv[2];
   const std::string program = argv[3];
   const std::vector<std::string> arguments(argv + 4, argv + argc);
-  Display* display = XOpenDisplay(nullptr);
-  if (display == nullptr || runs < 1) {
+  const std::unique_ptr<blazemere::platform::X11Connection> connection = blazemere::platform::X11Connection::Open();
+  if (!connection || runs < 1) {
     std::fprintf(stderr, "measure-window-timing: needs a display and at least one run\n");
     return 2;
   }
 
+  Display* display = connection->display();
   std::vector<double> starts;
   std::vector<double> ends;
   for (int run = 1; run <= runs; ++run) {
     const auto started = Clock::now();
-    const pid_t pid = blazemere::platform::StartProgram(program, arguments);
-    const Window window = pid > 0 ? WaitForWindow(display, title, pid) : 0;
+    const auto pid = static_cast<pid_t>(blazemere::platform::StartProgram(program, arguments));
+    const Window window = pid > 0 ? WaitForWindow(*connection, title, pid) : 0;
     if (window == 0) {
       std::fprintf(stderr, "run %d: no window \"%s\" appeared\n", run, title.c_str());
       return 1;
@@ -105,6 +107,5 @@ int main(int argc, char** argv) {
   }
   std::printf("median start to window: %.0f ms\n", Median(starts));
   std::printf("median Escape to exit:  %.0f ms\n", Median(ends));
-  XCloseDisplay(display);
   return 0;
 }

@@ -12,6 +12,6 @@ namespace blazemere {
 inline constexpr std::size_t kPaletteRampFileSize = 3126;
 
 // The whole file, byte for byte: file header, info header, rows bottom first.
-std::vector<std::uint8_t> PaletteRampBmpFile();
+[[nodiscard]] std::vector<std::uint8_t> PaletteRampBmpFile();
 
 }  // namespace blazemere

@@ -1,6 +1,8 @@
 // Preview window: see preview_window.h.
 #include "host/x11/preview_window.h"
 
+#include <optional>
+
 #include "common/names.h"
 #include "host/core/preview/preview_picture.h"
 #include "host/resources/preview/preview_pictures.h"
@@ -9,17 +11,17 @@
 
 namespace blazemere::host {
 
-void RunPreview(Display* display, std::uint32_t parentHandle) {
-  int width = 0;
-  int height = 0;
+void RunPreview(platform::X11Connection& connection, std::uint32_t parentHandle) {
   // A handle naming no window would leave an unseen preview nobody destroys.
-  if (display == nullptr || parentHandle == 0 || !platform::WindowSize(display, parentHandle, width, height)) return;
+  const std::optional<WindowSize> size = SizeOfWindow(connection, parentHandle);
+  if (!size) return;
 
   const RgbImage still = platform::DecodeJpeg(resources::PreviewStillJpeg()).value_or(RgbImage{});
   const RgbImage grid = platform::DecodeJpeg(resources::PreviewGridJpeg()).value_or(RgbImage{});
-  const RgbImage picture = ComposePreview(still, grid, width, height);
+  const RgbImage picture = ComposePreview(still, grid, size->width, size->height);
 
-  platform::X11PictureWindow window(display, parentHandle, width, height, names::kPreviewWindowTitle, picture.pixels);
+  X11PictureWindow window(connection, parentHandle, size->width, size->height, names::kPreviewWindowTitle,
+                          picture.pixels);
   window.RunUntilDestroyed();
 }
 

@@ -2,14 +2,15 @@
 // the window whose id the command line gives, until that window goes away.
 #pragma once
 
-#include <X11/Xlib.h>
 #include <cstdint>
+
+#include "platform/x11/x11_connection.h"
 
 namespace blazemere::host {
 
-// Returns when the preview has ended: at once for a handle of 0, one that
-// names no window, or without a display; otherwise once the parent (and with
-// it the preview) has been destroyed.
-void RunPreview(Display* display, std::uint32_t parentHandle);
+// Returns when the preview has ended: at once for a handle of 0 or one that
+// names no window; otherwise once the parent (and with it the preview) has
+// been destroyed.
+void RunPreview(platform::X11Connection& connection, std::uint32_t parentHandle);
 
 }  // namespace blazemere::host

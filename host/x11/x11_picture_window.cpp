@@ -7,7 +7,7 @@
 
 #include "platform/x11/x11_titled_window.h"
 
-namespace blazemere::platform {
+namespace blazemere::host {
 
 namespace {
 
@@ -46,28 +46,30 @@ XImage* CreateImage(Display* display, int width, int height, const std::vector<s
 
 }  // namespace
 
-bool WindowSize(Display* display, Window window, int& width, int& height) {
+std::optional<WindowSize> SizeOfWindow(platform::X11Connection& connection, Window window) {
+  if (window == 0) return std::nullopt;
+  platform::X11ErrorTrap trap(connection.display());
   XWindowAttributes attributes{};
-  if (display == nullptr || window == 0 || XGetWindowAttributes(display, window, &attributes) == 0) return false;
-  width = attributes.width;
-  height = attributes.height;
-  return true;
+  if (XGetWindowAttributes(connection.display(), window, &attributes) == 0 || trap.Failed()) return std::nullopt;
+  return WindowSize{attributes.width, attributes.height};
 }
 
-X11PictureWindow::X11PictureWindow(Display* display, Window parent, int width, int height,
+X11PictureWindow::X11PictureWindow(platform::X11Connection& connection, Window parent, int width, int height,
                                    const std::string& title, const std::vector<std::uint8_t>& rgb)
-    : display_(display) {
-  if (display_ == nullptr || width <= 0 || height <= 0) return;
+    : connection_(connection), display_(connection.display()) {
+  if (width <= 0 || height <= 0) return;
   image_ = CreateImage(display_, width, height, rgb);
   if (image_ == nullptr) return;
   XSetWindowAttributes attributes{};
   attributes.background_pixel = BlackPixel(display_, DefaultScreen(display_));
   attributes.event_mask = ExposureMask | StructureNotifyMask;
-  window_ = XCreateWindow(display_, parent, 0, 0, static_cast<unsigned>(width), static_cast<unsigned>(height), 0,
-                          CopyFromParent, InputOutput, CopyFromParent, CWBackPixel | CWEventMask, &attributes);
-  XSync(display_, False);  // a parent that vanished fails here, not later
-  if (window_ == 0) return;
-  SetWindowTitle(display_, window_, title);
+  platform::X11ErrorTrap trap(display_);
+  const Window window = XCreateWindow(display_, parent, 0, 0, static_cast<unsigned>(width),
+                                      static_cast<unsigned>(height), 0, CopyFromParent, InputOutput, CopyFromParent,
+                                      CWBackPixel | CWEventMask, &attributes);
+  if (trap.Failed()) return;  // the parent has vanished: there is no window to show
+  window_ = window;
+  platform::SetWindowTitle(connection_, window_, title);
   gc_ = XCreateGC(display_, window_, 0, nullptr);
   XMapWindow(display_, window_);
   XFlush(display_);
@@ -96,4 +98,4 @@ void X11PictureWindow::RunUntilDestroyed() {
   }
 }
 
-}  // namespace blazemere::platform
+}  // namespace blazemere::host

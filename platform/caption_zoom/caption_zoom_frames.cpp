@@ -1,4 +1,4 @@
-// Caption zoom steps: see caption_zoom_frames.h.
+// Caption zoom steps: see caption_zoom.h.
 #include "platform/caption_zoom/caption_zoom.h"
 
 namespace blazemere::platform {

@@ -20,6 +20,6 @@ struct OpenFileRequest {
 // The chosen file's full path, or nothing when the user cancelled or closed
 // the chooser. A path longer than `longestPath` is refused with a message
 // box and the chooser stays open for another choice. Runs its own modal loop; returns once the chooser is gone.
-std::optional<std::string> ChooseFileToOpen(const OpenFileRequest& request);
+[[nodiscard]] std::optional<std::string> ChooseFileToOpen(const OpenFileRequest& request);
 
 }  // namespace blazemere::platform

@@ -33,9 +33,11 @@ std::optional<std::string> EncodeFromUtf8(std::string_view utf8, IniEncoding enc
 }
 
 IniLineDecoder::IniLineDecoder(IniEncoding encoding)
-    : encoding_(encoding),
-      converter_(encoding == IniEncoding::kUtf8 ? nullptr
-                                                : std::make_unique<Cp932Converter>(Cp932Converter::Direction::kToUtf8)) {}
+    : encoding_(encoding) {
+  if (encoding_ == IniEncoding::kCp932) {
+    converter_ = std::make_unique<Cp932Converter>(Cp932Converter::Direction::kToUtf8);
+  }
+}
 
 std::optional<std::string_view> IniLineDecoder::Decode(std::string_view bytes) {
   // Code page 932 keeps ASCII as it is; most lines need no converter.

@@ -15,7 +15,8 @@ inline constexpr std::size_t kProfileValueLimit = 255;
 
 // The value of key in section, or empty text when file, section or key is
 // missing or unreadable.
-[[nodiscard]] std::string ReadProfileString(const std::string& section, const std::string& key, const std::string& file);
+[[nodiscard]] std::string ReadProfileString(const std::string& section, const std::string& key,
+                                            const std::string& file);
 
 // False when the value was not stored, whatever the cause (a file that
 // cannot be read in full or is no regular file, a folder that cannot be

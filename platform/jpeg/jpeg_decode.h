@@ -14,6 +14,6 @@ namespace blazemere::platform {
 inline constexpr int kLargestJpegSide = 4096;
 
 // nullopt for data that is no complete JPEG picture; never exits.
-std::optional<RgbImage> DecodeJpeg(std::span<const std::uint8_t> data);
+[[nodiscard]] std::optional<RgbImage> DecodeJpeg(std::span<const std::uint8_t> data);
 
 }  // namespace blazemere::platform

@@ -11,13 +11,13 @@
 namespace blazemere::platform::mci {
 
 // "a.cue" -> "a.bin", "A.CUE" -> "A.BIN" and back; nothing for other names.
-std::optional<std::string> CompanionImageFile(const std::string& source);
+[[nodiscard]] std::optional<std::string> CompanionImageFile(const std::string& source);
 
 // A .cue or .toc name (ending in lower or upper case), whose text names files.
-bool IsImageSheet(const std::string& name);
+[[nodiscard]] bool IsImageSheet(const std::string& name);
 
 // The names after FILE, AUDIOFILE, DATAFILE and CDTEXTFILE, as written
 // (quoted or as one word), one per line at most.
-std::vector<std::string> SheetFileNames(std::string_view sheet);
+[[nodiscard]] std::vector<std::string> SheetFileNames(std::string_view sheet);
 
 }  // namespace blazemere::platform::mci

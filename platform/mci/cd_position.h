@@ -40,9 +40,9 @@ struct PositionResult {
   std::int32_t lsn = 0;
 };
 
-PositionResult ParseCdPosition(const CdToc& toc, std::string_view text, TimeFormat format);
-std::string FormatCdPosition(const CdToc& toc, std::int32_t lsn, TimeFormat format);
-std::string FormatCdLength(std::int32_t frames, TimeFormat format);
+[[nodiscard]] PositionResult ParseCdPosition(const CdToc& toc, std::string_view text, TimeFormat format);
+[[nodiscard]] std::string FormatCdPosition(const CdToc& toc, std::int32_t lsn, TimeFormat format);
+[[nodiscard]] std::string FormatCdLength(std::int32_t frames, TimeFormat format);
 
 // The audio sectors a play from `from` to `to` covers, data tracks left out.
 struct CdSegment {

@@ -41,6 +41,6 @@ inline constexpr std::size_t kMaxCommandLength = 8192;
 // Keywords are matched without regard to case; a name in double quotes may
 // hold blanks, and a quote written twice inside them stands for one quote.
 // "wait" and "notify" are accepted and ignored.
-ParsedCommand ParseMciCommand(std::string_view text);
+[[nodiscard]] ParsedCommand ParseMciCommand(std::string_view text);
 
 }  // namespace blazemere::platform::mci

@@ -38,6 +38,6 @@ enum class MciError : std::uint32_t {
 constexpr std::uint32_t Code(MciError error) { return static_cast<std::uint32_t>(error); }
 
 // The readable text of a code, or nothing for a code this interpreter never returns.
-std::optional<std::string_view> ErrorText(std::uint32_t code);
+[[nodiscard]] std::optional<std::string_view> ErrorText(std::uint32_t code);
 
 }  // namespace blazemere::platform::mci

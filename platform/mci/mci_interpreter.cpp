@@ -3,8 +3,6 @@
 
 #include <algorithm>
 
-#include "platform/mci/sdl/cd_audio_device.h"
-#include "platform/mci/sdl/file_player_device.h"
 
 namespace blazemere::platform::mci {
 
@@ -34,9 +32,9 @@ MciError MciInterpreter::Open(const MciCommand& command) {
     const bool cdOpen = std::any_of(devices_.begin(), devices_.end(), [](const auto& entry) {
       return entry.second->IsCdAudio();
     });
-    error = cdOpen ? MciError::kDeviceOpen : CdAudioDevice::Open(output_, device);
+    error = cdOpen ? MciError::kDeviceOpen : factory_.OpenCdAudio(device);
   } else if (IsFileType(command.type)) {
-    error = FilePlayerDevice::Open(output_, command.device, device);
+    error = factory_.OpenFile(command.device, device);
   } else {
     error = MciError::kInvalidDeviceName;
   }

@@ -8,13 +8,12 @@
 #include <string_view>
 
 #include "platform/mci/mci_device.h"
-#include "platform/mci/sdl/audio_output.h"
 
 namespace blazemere::platform::mci {
 
 class MciInterpreter {
  public:
-  explicit MciInterpreter(AudioOutput& output) : output_(output) {}
+  explicit MciInterpreter(MciDeviceFactory& devices) : factory_(devices) {}
 
   // kNone with the reply (possibly empty), or the error.
   MciError Execute(std::string_view commandString, std::string& reply);
@@ -24,7 +23,7 @@ class MciInterpreter {
   MciError ForEachNamed(const MciCommand& command, std::string& reply);
   MciError Apply(const MciCommand& command, MciDevice& device, std::string& reply);
 
-  AudioOutput& output_;
+  MciDeviceFactory& factory_;
   std::map<std::string, std::unique_ptr<MciDevice>> devices_;  // by lower-case name
 };
 

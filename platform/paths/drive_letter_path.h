@@ -14,15 +14,15 @@ namespace blazemere::platform {
 // Where drive letters live: $XDG_DATA_HOME/blazemere, or
 // <home>/.local/share/blazemere when XDG_DATA_HOME is unset, empty or
 // relative; empty when there is no home folder either.
-std::string DriveRootFolder(const char* xdgDataHome, const std::string& home);
+[[nodiscard]] std::string DriveRootFolder(const char* xdgDataHome, const std::string& home);
 
 // "c:\k_vorn\Blazemere.bmp" -> "<root>/drive_c/k_vorn/Blazemere.bmp"; empty
 // without a root. A path without a drive letter only has its backslashes
 // turned into slashes.
-std::string MapDriveLetterPath(std::string_view windowsPath, const std::string& driveRoot);
+[[nodiscard]] std::string MapDriveLetterPath(std::string_view windowsPath, const std::string& driveRoot);
 
 // The same, with the root taken from this process's environment and the
 // user's home folder (HomeFolder).
-std::string MapDriveLetterPath(std::string_view windowsPath);
+[[nodiscard]] std::string MapDriveLetterPath(std::string_view windowsPath);
 
 }  // namespace blazemere::platform

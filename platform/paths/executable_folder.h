@@ -7,6 +7,6 @@
 namespace blazemere::platform {
 
 // Without a trailing "/", except for the root itself. Empty if unknown.
-std::string ExecutableFolder();
+[[nodiscard]] std::string ExecutableFolder();
 
 }  // namespace blazemere::platform

@@ -9,6 +9,6 @@ namespace blazemere::platform {
 
 // $HOME when it is an absolute path, else this user's entry in the password
 // database; empty when neither gives an absolute path.
-std::string HomeFolder();
+[[nodiscard]] std::string HomeFolder();
 
 }  // namespace blazemere::platform

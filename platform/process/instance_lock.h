@@ -33,11 +33,11 @@ class InstanceLock {
 
 // "Blazemere-<display>.lock": one name per X server, whichever screen and
 // however the display is written (":0" and ":0.0" are one server).
-std::string InstanceLockName(std::string_view displayName);
+[[nodiscard]] std::string InstanceLockName(std::string_view displayName);
 
 // $XDG_RUNTIME_DIR/<name>, or, without one, <name> in /tmp/blazemere-<uid>,
 // a folder only this user may enter (made if missing); empty when neither
 // folder can be had.
-std::string InstanceLockPath(const std::string& name);
+[[nodiscard]] std::string InstanceLockPath(const std::string& name);
 
 }  // namespace blazemere::platform

@@ -4,16 +4,17 @@
 #pragma once
 
 #include <string>
-#include <sys/types.h>
+
+#include "platform/process/process.h"
 
 namespace blazemere::platform {
 
 // The first executable `name` in the colon-separated folder list `searchPath`
 // (empty entries mean the current folder); empty when there is none.
-std::string FindProgramOnPath(const std::string& name, const std::string& searchPath);
+[[nodiscard]] std::string FindProgramOnPath(const std::string& name, const std::string& searchPath);
 
 // Starts the default handler for `address` and does not wait for it. Returns
-// the handler's pid, or -1 when no handler could be started.
-pid_t OpenWithDefaultHandler(const std::string& address);
+// the handler's id, or kNoProcess when no handler could be started.
+[[nodiscard]] ProcessId OpenWithDefaultHandler(const std::string& address);
 
 }  // namespace blazemere::platform

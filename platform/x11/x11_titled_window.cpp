@@ -5,22 +5,24 @@
 
 namespace blazemere::platform {
 
-void SetWindowTitle(Display* display, Window window, const std::string& title) {
+void SetWindowTitle(X11Connection& connection, Window window, const std::string& title) {
+  Display* display = connection.display();
   const auto* bytes = reinterpret_cast<const unsigned char*>(title.data());
   const int length = static_cast<int>(title.size());
   XChangeProperty(display, window, XA_WM_NAME, XA_STRING, 8, PropModeReplace, bytes, length);
-  XChangeProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False),
-                  XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace, bytes, length);
+  XChangeProperty(display, window, connection.atom(X11Atom::kNetWmName), connection.atom(X11Atom::kUtf8String), 8,
+                  PropModeReplace, bytes, length);
 }
 
-Window CreateHiddenTitledWindow(Display* display, const std::string& title) {
-  if (display == nullptr) return 0;
+Window CreateHiddenTitledWindow(X11Connection& connection, const std::string& title) {
+  Display* display = connection.display();
+  X11ErrorTrap trap(display);
   XSetWindowAttributes attributes{};
   attributes.override_redirect = True;
   const Window window = XCreateWindow(display, DefaultRootWindow(display), -10, -10, 1, 1, 0, CopyFromParent,
                                       InputOnly, CopyFromParent, CWOverrideRedirect, &attributes);
-  if (window == 0) return 0;
-  SetWindowTitle(display, window, title);
+  if (trap.Failed()) return 0;
+  SetWindowTitle(connection, window, title);
   XSelectInput(display, window, StructureNotifyMask);
   XFlush(display);
   return window;

@@ -4,6 +4,7 @@
 #include <GL/gl.h>
 
 #include <cstdlib>
+#include <new>
 #include <span>
 
 #include "common/names.h"
@@ -13,10 +14,6 @@
 #include "renderer/effect/palette_image_file.h"
 
 namespace {
-
-// Frames into the current zoom cycle; the translations it drives pile up on
-// the projection matrix, which nothing ever reloads.
-std::int32_t zoomCounter = 0;
 
 struct SquareVertex {
   double s, t;
@@ -31,21 +28,16 @@ constexpr SquareVertex kSquare[6] = {
 
 }  // namespace
 
-FireEffect::~FireEffect() {
-  if (palette != nullptr) blazemere::renderer::FreePaletteImage(palette);
-  if (texture != nullptr) std::free(texture);
-}
-
 void FireEffect::Init() {
-  texture = static_cast<std::uint8_t*>(std::malloc(blazemere::fire::kTextureBytes));
-  if (texture == nullptr) std::exit(1);
+  texture.reset(new (std::nothrow) std::uint8_t[blazemere::fire::kTextureBytes]);
+  if (!texture) std::exit(1);
   LoadPalette();
 }
 
 void FireEffect::LoadPalette() {
   const std::string path = blazemere::platform::MapDriveLetterPath(blazemere::names::kPaletteImagePath);
-  palette = blazemere::renderer::LoadDibImage(path.c_str());
-  if (palette == nullptr) std::exit(1);  // the reader has shown why
+  palette.reset(blazemere::renderer::LoadDibImage(path.c_str()));
+  if (!palette) std::exit(1);  // the reader has shown why
   colours = blazemere::fire::FirePalette::FromImagePixels(palette->data, palette->width, palette->height);
 }
 
@@ -68,9 +60,9 @@ void FireEffect::Step() {
 void FireEffect::UpdateTexture() {
   blazemere::fire::ConvertHeatToTexture(heat, colours,
                                         std::span<std::uint8_t, blazemere::fire::kTextureBytes>(
-                                            texture, blazemere::fire::kTextureBytes));
+                                            texture.get(), blazemere::fire::kTextureBytes));
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, blazemere::fire::kFieldSize, blazemere::fire::kFieldSize, 0, GL_RGB,
-               GL_UNSIGNED_BYTE, texture);
+               GL_UNSIGNED_BYTE, texture.get());
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
 }

@@ -1,9 +1,11 @@
 // FireEffect: the renderer's one fire object, holding the texture buffer, the
 // heat field and the palette image for the whole life of the program, and
-// doing one frame of the animation on the GL context of the fire window.
+// doing one frame of the animation on whatever GL context is current: the
+// GLUT program's window, or any other a renderer shell makes current.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "renderer/core/dib/dib_decoder.h"
 #include "renderer/core/fire/crt_random.h"
@@ -12,10 +14,9 @@
 
 class FireEffect {
  public:
-  // The object lives in static storage, so everything starts zero (cold
-  // field, no buffers); the generator starts from its fixed state.
+  // The object lives in static storage: a cold field, no buffers yet, the
+  // generator at its fixed start.
   FireEffect() = default;
-  virtual ~FireEffect();  // runs from the exit handler, maybe before Init finished
   FireEffect(const FireEffect&) = delete;
   FireEffect& operator=(const FireEffect&) = delete;
 
@@ -30,9 +31,12 @@ class FireEffect {
   void UpdateTexture();
 
  private:
-  std::uint8_t* texture;  // kTextureBytes, owned
+  std::unique_ptr<std::uint8_t[]> texture;  // kTextureBytes
   blazemere::fire::HeatField heat;
-  blazemere::renderer::PaletteImage* palette;  // owned
+  blazemere::renderer::PaletteImageHandle palette;
   blazemere::fire::FirePalette colours;  // first 256 pixels of `palette`, black beyond the image
   blazemere::fire::CrtRandom random;
+  // Frames into the current zoom cycle; the translations it drives pile up on
+  // the projection matrix, which nothing ever reloads.
+  std::int32_t zoomCounter = 0;
 };

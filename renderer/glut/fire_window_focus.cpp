@@ -6,5 +6,7 @@
 #include "platform/keyboard_focus/x11/x11_keyboard_focus.h"
 
 void FocusFireWindow() {
-  blazemere::platform::TakeKeyboardFocus(glXGetCurrentDisplay(), glXGetCurrentDrawable());
+  if (!blazemere::platform::TakeKeyboardFocus(glXGetCurrentDisplay(), glXGetCurrentDrawable())) {
+    // Nothing else to try; the fire burns on.
+  }
 }

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
@@ -16,7 +17,6 @@
 #include "host/resources/preview/preview_pictures.h"
 #include "platform/files/files.h"
 #include "platform/jpeg/jpeg_decode.h"
-#include "platform/window_lookup/x11/x11_window_lookup.h"
 #include "tests/support/child_process.h"
 #include "tests/support/private_xvfb.h"
 #include "tests/support/x_session.h"
@@ -33,11 +33,6 @@ constexpr const char* kRendererTitle = "Blazemere_VC";
 constexpr const char* kSaverTitle = "Blazemere_Main";
 constexpr const char* kDialogTitle = "<Blazemere>";
 constexpr const char* kMessageTitle = "Blazemere (ScreenSaver)";
-
-// A window that vanishes or is not shown yet must fail a check, not end the
-// whole test program through Xlib's default error handler.
-int IgnoreXError(Display*, XErrorEvent*) { return 0; }
-const auto kPreviousXErrorHandler = XSetErrorHandler(IgnoreXError);
 
 std::vector<std::uint8_t> ReadBytes(const std::string& path) {
   const std::string bytes = platform::ReadWholeFile(path).value_or("");
@@ -193,7 +188,7 @@ TEST_F(HostProgram, SaverRunFromStartToEscape) {
   const Window renderer = session_->WaitForWindow(kRendererTitle, kHangGuard);
   ASSERT_NE(renderer, 0u);
   CoverRendererUnderThePointer();
-  const Window saver = platform::FindWindowByTitle(display(), kSaverTitle);
+  const Window saver = session_->WaitForWindow(kSaverTitle, std::chrono::milliseconds(0));
   EXPECT_TRUE(saver != 0 && !IsShown(display(), saver)) << "no hidden saver window";
   EXPECT_TRUE(fs::is_regular_file(PaletteFile())) << "the pipe is still in the palette's place";
   EXPECT_EQ(ReadBytes(PaletteFile()).size(), 3126u);
@@ -318,6 +313,37 @@ TEST_F(HostProgram, EmptyCommandLineLeavesThePointerAloneAndEndsOnSigterm) {
   kill(host->pid(), SIGTERM);
   EXPECT_EQ(host->WaitForExit(kHangGuard), 0) << "SIGTERM must run the ordinary run end";
   EXPECT_TRUE(session_->Exists(kRendererTitle)) << "the host never closes the renderer";
+}
+
+// SIGINT and SIGHUP end a run the ordinary way, as SIGTERM does: the run's
+// end runs and the host ends with status 0 instead of dying of the signal.
+TEST_F(HostProgram, InterruptAndHangupEndTheRunTheOrdinaryWay) {
+  for (const int signal : {SIGINT, SIGHUP}) {
+    SCOPED_TRACE(strsignal(signal));
+    const auto host = Start({"/s"});
+    ASSERT_NE(session_->WaitForWindow(kRendererTitle, kHangGuard), 0u);
+    kill(host->pid(), signal);
+    EXPECT_EQ(host->WaitForExit(kHangGuard), 0) << "the signal must run the ordinary run end";
+    EXPECT_TRUE(session_->Exists(kRendererTitle)) << "the host never closes the renderer";
+    EndProgramsOfUser();
+    ASSERT_TRUE(session_->WaitForNoWindow(kRendererTitle, kHangGuard));
+  }
+}
+
+// The X server going away ends the run: its end runs and the host ends with
+// status 0, where Xlib on its own would end it with 1.
+TEST_F(HostProgram, RunEndsWhenTheXServerGoesAway) {
+  auto doomed = std::make_unique<PrivateXvfb>("320x240");
+  ASSERT_TRUE(doomed->ok());
+  setenv("DISPLAY", doomed->display().c_str(), 1);
+  auto watcher = std::make_unique<XSession>();
+  const auto host = Start({"/s"});
+  const bool burning = watcher->ok() && watcher->WaitForWindow(kRendererTitle, kHangGuard) != 0;
+  watcher.reset();  // our own connection must not be the one that sees the server die
+  setenv("DISPLAY", server_.display().c_str(), 1);
+  ASSERT_TRUE(burning);
+  doomed.reset();
+  EXPECT_EQ(host->WaitForExit(kHangGuard), 0);
 }
 
 // The host hides the pointer through XFixes, which the server undoes for a

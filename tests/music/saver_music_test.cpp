@@ -30,10 +30,6 @@ constexpr double kWindow = 0.05;
 // to stop with the run, with room for a loaded machine.
 constexpr double kLatestStopSeconds = 2.0;
 
-// The renderer may be gone by the time the focus is set on it.
-int IgnoreXError(Display*, XErrorEvent*) { return 0; }
-const auto kPreviousXErrorHandler = XSetErrorHandler(IgnoreXError);
-
 // The renderer hides the pointer over its own window; a window of ours on top
 // of it under the pointer shows only what the host does to the pointer.
 Window CoverRendererUnderThePointer(Display* display) {

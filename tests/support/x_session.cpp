@@ -9,16 +9,15 @@
 
 namespace blazemere::testing {
 
-XSession::XSession() : display_(XOpenDisplay(nullptr)) {}
+XSession::XSession()
+    : connection_(platform::X11Connection::Open()), display_(connection_ ? connection_->display() : nullptr) {}
 
-XSession::~XSession() {
-  if (display_ != nullptr) XCloseDisplay(display_);
-}
+XSession::~XSession() = default;
 
 Window XSession::WaitForWindow(const std::string& title, std::chrono::milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   for (;;) {
-    if (const Window window = platform::FindWindowByTitle(display_, title); window != 0) return window;
+    if (const Window window = platform::FindWindowByTitle(*connection_, title); window != 0) return window;
     if (std::chrono::steady_clock::now() >= deadline) return 0;
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
@@ -27,13 +26,13 @@ Window XSession::WaitForWindow(const std::string& title, std::chrono::millisecon
 bool XSession::WaitForNoWindow(const std::string& title, std::chrono::milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   for (;;) {
-    if (platform::FindWindowByTitle(display_, title) == 0) return true;
+    if (platform::FindWindowByTitle(*connection_, title) == 0) return true;
     if (std::chrono::steady_clock::now() >= deadline) return false;
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
 }
 
-bool XSession::Exists(const std::string& title) { return platform::FindWindowByTitle(display_, title) != 0; }
+bool XSession::Exists(const std::string& title) { return platform::FindWindowByTitle(*connection_, title) != 0; }
 
 Window XSession::CreateFocusedWindow() {
   const Window window = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 100, 100, 64, 64, 0, 0, 0x808080);

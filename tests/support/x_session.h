@@ -5,10 +5,12 @@
 
 #include <X11/Xlib.h>
 #include <chrono>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "common/rgb_image.h"
+#include "platform/x11/x11_connection.h"
 
 namespace blazemere::testing {
 
@@ -30,7 +32,7 @@ class XSession {
   XSession(const XSession&) = delete;
   XSession& operator=(const XSession&) = delete;
 
-  bool ok() const { return display_ != nullptr; }
+  bool ok() const { return connection_ != nullptr; }
   Display* display() const { return display_; }
 
   // 0 if no window with that title appears (or, for WaitForNoWindow, if it
@@ -52,6 +54,7 @@ class XSession {
   RgbImage CaptureWindow(Window window);
 
  private:
+  std::unique_ptr<platform::X11Connection> connection_;
   Display* display_ = nullptr;
 };
 

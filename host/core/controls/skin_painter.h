@@ -20,7 +20,7 @@ inline constexpr int kCaptionHeightTwips = 195;
 // top row to row h-1: light on top, or shade on top when inverted.
 void PaintBackground(RgbImage& surface, bool invertGradient);
 
-RgbImage PaintSkin(const RgbImage& picture, int widthPixels, int heightPixels, bool invertGradient);
+[[nodiscard]] RgbImage PaintSkin(const RgbImage& picture, int widthPixels, int heightPixels, bool invertGradient);
 
 // Where the caption element sits, in pixels (the top is fractional: the
 // caption rides 10 twips above the exact middle).

@@ -42,13 +42,13 @@ class StoredProperties {
 // Conversions the way the control's stored values are read: numbers from
 // text that spells them, booleans from numbers and from "True"/"False".
 // Nothing when the value cannot be converted or does not fit.
-std::optional<bool> StoredAsBool(const StoredValue& value);
-std::optional<std::int64_t> StoredAsInteger(const StoredValue& value, std::int64_t min, std::int64_t max);
-std::optional<std::string> StoredAsText(const StoredValue& value);
-std::optional<CaptionFont> StoredAsFont(const StoredValue& value);
+[[nodiscard]] std::optional<bool> StoredAsBool(const StoredValue& value);
+[[nodiscard]] std::optional<std::int64_t> StoredAsInteger(const StoredValue& value, std::int64_t min, std::int64_t max);
+[[nodiscard]] std::optional<std::string> StoredAsText(const StoredValue& value);
+[[nodiscard]] std::optional<CaptionFont> StoredAsFont(const StoredValue& value);
 
 // Whether two stored values are equal in the sense of "equals its default":
 // text that spells a number equals that number.
-bool StoredValuesEqual(const StoredValue& a, const StoredValue& b);
+[[nodiscard]] bool StoredValuesEqual(const StoredValue& a, const StoredValue& b);
 
 }  // namespace blazemere::controls

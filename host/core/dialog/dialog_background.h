@@ -17,7 +17,7 @@ struct Rgb {
 
 // |220 * sin(y / p)| with p = height / 3.142, rounded half to even: 0 at the
 // top, 220 at mid-height, back towards 0 at the bottom.
-int GradientLevel(int y, int clientHeight);
+[[nodiscard]] int GradientLevel(int y, int clientHeight);
 
 // The colour of gradient row y: (v, v, v + 30). Rows 0 to clientHeight are
 // painted, the last one falling just outside the client area.
@@ -33,6 +33,6 @@ struct TileOrigin {
 // given outer size, column by column, top to bottom. The copy comes before
 // the edge test, so one row and one column of copies lie past the target's
 // edges and are clipped there.
-std::vector<TileOrigin> TileOrigins(int stripWidth, int stripHeight, int targetWidth, int targetHeight);
+[[nodiscard]] std::vector<TileOrigin> TileOrigins(int stripWidth, int stripHeight, int targetWidth, int targetHeight);
 
 }  // namespace blazemere::dialog

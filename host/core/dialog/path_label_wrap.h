@@ -17,7 +17,7 @@ using TextMeasure = std::function<double(std::string_view)>;
 // a word wider than the label is broken between characters. Every line holds
 // at least one character, so a label narrower than one glyph still ends.
 // Stops after `maxLines` lines: the label clips what lies below them.
-std::vector<std::string> WrapIntoLines(std::string_view text, double maxWidth, std::size_t maxLines,
+[[nodiscard]] std::vector<std::string> WrapIntoLines(std::string_view text, double maxWidth, std::size_t maxLines,
                                        const TextMeasure& measure);
 
 }  // namespace blazemere::dialog

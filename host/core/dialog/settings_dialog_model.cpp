@@ -25,7 +25,9 @@ OptionLook SettingsDialogModel::Look() const {
 
 std::string SettingsDialogModel::InitialRepeatText() const { return FormatHashPattern(settings_.bgmRepeat); }
 
-void SettingsDialogModel::SelectMusicKind(std::int16_t index) { settings_.bgmMode = static_cast<host::MusicKind>(index); }
+void SettingsDialogModel::SelectMusicKind(std::int16_t index) {
+  settings_.bgmMode = static_cast<host::MusicKind>(index);
+}
 
 void SettingsDialogModel::ChooseFile(const std::string& path) {
   settings_.bgmFile = path;

@@ -32,7 +32,7 @@ struct OptionLook {
 };
 
 // The 31 entries of the repeat box: 0 to 30 under "##", so the first is empty.
-std::vector<std::string> RepeatBoxEntries();
+[[nodiscard]] std::vector<std::string> RepeatBoxEntries();
 
 class SettingsDialogModel {
  public:

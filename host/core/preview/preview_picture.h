@@ -7,6 +7,6 @@
 
 namespace blazemere::host {
 
-RgbImage ComposePreview(const RgbImage& still, const RgbImage& grid, int width, int height);
+[[nodiscard]] RgbImage ComposePreview(const RgbImage& still, const RgbImage& grid, int width, int height);
 
 }  // namespace blazemere::host

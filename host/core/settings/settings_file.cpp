@@ -43,8 +43,8 @@ std::string StoredNumberText(int value) { return value < 0 ? std::to_string(valu
 HostSettings LoadSettings(const std::string& hostFolder) {
   const std::string file = SettingsFilePath(hostFolder);
   HostSettings settings;
-  settings.bgmMode = static_cast<MusicKind>(StoredNumberOr(ReadIniString(names::kSettingsSection, names::kKeyBgmMode, file),
-                                                           static_cast<std::int16_t>(settings.bgmMode)));
+  const std::string mode = ReadIniString(names::kSettingsSection, names::kKeyBgmMode, file);
+  settings.bgmMode = static_cast<MusicKind>(StoredNumberOr(mode, static_cast<std::int16_t>(settings.bgmMode)));
   settings.bgmRepeat =
       StoredNumberOr(ReadIniString(names::kSettingsSection, names::kKeyBgmRepeat, file), settings.bgmRepeat);
   settings.bgmFile = ReadIniString(names::kSettingsSection, names::kKeyBgmFile, file);

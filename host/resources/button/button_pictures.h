@@ -11,7 +11,7 @@ enum class StatePicture { kNormal, kHighLight, kSelected, kHighLightSelect, kPre
 inline constexpr int kStatePictureWidth = 64;
 inline constexpr int kStatePictureHeight = 25;
 
-const RgbImage& StatePictureImage(StatePicture picture);
+[[nodiscard]] const RgbImage& StatePictureImage(StatePicture picture);
 const char* StatePictureName(StatePicture picture);
 
 }  // namespace blazemere::controls

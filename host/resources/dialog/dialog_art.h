@@ -28,9 +28,9 @@ struct CursorBitmap {
   const std::uint8_t* mask;
 };
 
-const RgbImage& PanelStrip();         // 556 x 20, light grey with faint horizontal streaks
-const RgbImage& OptionNotSelected();  // 12 x 12, white square in a grey frame
-const RgbImage& OptionSelected();     // 12 x 12, the same square filled with blue
+[[nodiscard]] const RgbImage& PanelStrip();         // 556 x 20, light grey with faint horizontal streaks
+[[nodiscard]] const RgbImage& OptionNotSelected();  // 12 x 12, white square in a grey frame
+[[nodiscard]] const RgbImage& OptionSelected();     // 12 x 12, the same square filled with blue
 CursorBitmap HandCursor();       // 32 x 32, pointing hand, hot spot on the finger tip
 RgbaPicture WindowIcon();        // 32 x 32 flame, transparent around it
 

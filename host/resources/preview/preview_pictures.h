@@ -10,7 +10,7 @@ namespace blazemere::resources {
 inline constexpr int kPreviewPictureWidth = 152;
 inline constexpr int kPreviewPictureHeight = 112;
 
-std::span<const std::uint8_t> PreviewStillJpeg();
-std::span<const std::uint8_t> PreviewGridJpeg();
+[[nodiscard]] std::span<const std::uint8_t> PreviewStillJpeg();
+[[nodiscard]] std::span<const std::uint8_t> PreviewGridJpeg();
 
 }  // namespace blazemere::resources

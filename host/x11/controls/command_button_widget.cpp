@@ -58,10 +58,6 @@ void CommandButtonWidget::LoadStoredProperties(const StoredProperties& stored, c
   Apply(core_->Resized(w(), h()));
 }
 
-void CommandButtonWidget::SaveStoredProperties(StoredProperties& stored, const CaptionFont& containerFont) {
-  Apply(core_->SaveStoredProperties(stored, containerFont));
-}
-
 void CommandButtonWidget::Initialize() {
   core_->Initialize();
   if (!pollRunning_) {
@@ -71,41 +67,6 @@ void CommandButtonWidget::Initialize() {
 }
 
 void CommandButtonWidget::SetEnabled(bool enabled) { Apply(core_->WriteEnabled(enabled)); }
-
-bool CommandButtonWidget::Enabled() {
-  const bool result = core_->ReadEnabled();
-  Apply(core_->TakeEffects());
-  return result;
-}
-
-void CommandButtonWidget::SetCaption(const std::string& utf8) {
-  Apply(core_->SetCaption(utf8));
-  redraw();  // the caption text is drawn over the surface image
-}
-
-std::string CommandButtonWidget::Caption() const { return core_->Caption(); }
-
-void CommandButtonWidget::SetFontColour(std::uint32_t bgr) {
-  Apply(core_->WriteFontColour(bgr));
-  redraw();
-}
-
-std::uint32_t CommandButtonWidget::FontColour() {
-  const std::uint32_t result = core_->ReadFontColour();
-  Apply(core_->TakeEffects());
-  return result;
-}
-
-void CommandButtonWidget::SetVisible(int mode) {
-  Apply(core_->WriteVisible(mode));
-  redraw();
-}
-
-int CommandButtonWidget::Visible() {
-  const int result = core_->ReadVisible();
-  Apply(core_->TakeEffects());
-  return result;
-}
 
 void CommandButtonWidget::OnClick(std::function<void()> handler) { clickHandler_ = std::move(handler); }
 

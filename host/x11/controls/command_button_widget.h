@@ -32,20 +32,12 @@ class CommandButtonWidget : public Fl_Window {
 
   // Restores the stored values in their read order, then shows the Normal look.
   void LoadStoredProperties(const StoredProperties& stored, const CaptionFont& containerFont);
-  void SaveStoredProperties(StoredProperties& stored, const CaptionFont& containerFont);
 
   // State Normal and the 100 ms hover poll; the form calls it once on load.
   void Initialize();
 
-  // The properties, with the repaints their reads and writes cause.
+  // Enabled, with the repaint it causes.
   void SetEnabled(bool enabled);
-  bool Enabled();
-  void SetCaption(const std::string& utf8);
-  std::string Caption() const;
-  void SetFontColour(std::uint32_t bgr);  // 0x00BBGGRR
-  std::uint32_t FontColour();
-  void SetVisible(int mode);  // non-zero shows the body
-  int Visible();
 
   // The Click event.
   void OnClick(std::function<void()> handler);

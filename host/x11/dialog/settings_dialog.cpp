@@ -8,6 +8,8 @@
 
 #include "host/x11/dialog/link_cursors.h"
 #include "host/x11/dialog/settings_dialog_window.h"
+#include "platform/caption_zoom/x11/x11_caption_zoom.h"
+#include "platform/fltk/fltk_display.h"
 #include "platform/pointer/x11/x11_pointer.h"
 #include "platform/process/process.h"
 
@@ -24,20 +26,21 @@ void RememberZoomPoint(Display* display, host::HostContext& context) {
 
 }  // namespace
 
-void RunSettingsDialog(host::HostContext& context) {
-  // Without a display there is nothing to show; FLTK itself would end the
-  // process with a message instead.
-  Display* display = XOpenDisplay(nullptr);
-  if (display == nullptr) return;
-  fl_open_display(display);
-  LinkCursors cursors(fl_display);
-  auto window = std::make_unique<SettingsDialogWindow>(context, cursors);
+void RunSettingsDialog(host::HostContext& context, platform::X11Connection& connection) {
+  platform::ShareConnectionWithFltk(connection);
+  LinkCursors cursors(connection.display());
+  platform::X11CaptionZoom zoom(connection);
+  auto window = std::make_unique<SettingsDialogWindow>(context, cursors, zoom, connection);
   window->Load();
-  RememberZoomPoint(fl_display, context);
+  RememberZoomPoint(connection.display(), context);
   window->PlayOpeningZoom();
   window->ShowDialog();
   while (window->shown()) Fl::wait();
-  for (const int handler : window->linkHandlers()) platform::HasProgramEnded(handler);
+  for (const platform::ProcessId handler : window->linkHandlers()) {
+    if (!platform::HasProgramEnded(handler)) {
+      // Still running: the system collects it once the host has ended.
+    }
+  }
   window.reset();
   Fl::flush();
 }

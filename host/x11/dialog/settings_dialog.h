@@ -3,9 +3,10 @@
 #pragma once
 
 #include "host/core/startup/host_context.h"
+#include "platform/x11/x11_connection.h"
 
 namespace blazemere::dialog {
 
-void RunSettingsDialog(host::HostContext& context);
+void RunSettingsDialog(host::HostContext& context, platform::X11Connection& connection);
 
 }  // namespace blazemere::dialog

@@ -10,6 +10,7 @@
 #include "host/core/dialog/dialog_background.h"
 #include "host/core/dialog/dialog_layout.h"
 #include "host/core/settings/settings_file.h"
+#include "host/core/startup/window_zoom.h"
 #include "host/resources/dialog/dialog_art.h"
 #include "host/x11/controls/command_button_widget.h"
 #include "host/x11/dialog/link_label.h"
@@ -19,7 +20,6 @@
 #include "host/x11/dialog/repeat_box.h"
 #include "host/x11/dialog/transparent_label.h"
 #include "host/x11/dialog/window_frame_hints.h"
-#include "host/x11/window_zoom.h"
 #include "platform/file_dialog/file_dialog.h"
 #include "platform/fltk/japanese_ui_font.h"
 #include "platform/ini/ini_file.h"
@@ -73,9 +73,12 @@ TransparentLabel* PlaceLabel(int x, int y, int height, const char* text, Fl_Colo
 
 }  // namespace
 
-SettingsDialogWindow::SettingsDialogWindow(host::HostContext& context, const LinkCursors& cursors)
+SettingsDialogWindow::SettingsDialogWindow(host::HostContext& context, const LinkCursors& cursors,
+                                           platform::CaptionZoom& zoom, platform::X11Connection& connection)
     : Fl_Double_Window(layout::kClientWidth, layout::kClientHeight, names::kSettingsDialogTitle),
       context_(context),
+      zoom_(zoom),
+      connection_(connection),
       model_(context.settings),
       optionOff_(resources::OptionNotSelected().pixels.data(), 12, 12, 3),
       optionOn_(resources::OptionSelected().pixels.data(), 12, 12, 3),
@@ -236,8 +239,8 @@ void SettingsDialogWindow::Save() {
 
 void SettingsDialogWindow::OpenLink() {
   link_->WithHourglass([this] {
-    const pid_t handler = platform::OpenWithDefaultHandler(link_->label());
-    if (handler > 0) linkHandlers_.push_back(handler);
+    const platform::ProcessId handler = platform::OpenWithDefaultHandler(link_->label());
+    if (handler != platform::kNoProcess) linkHandlers_.push_back(handler);
   });
 }
 
@@ -245,12 +248,12 @@ void SettingsDialogWindow::OpenLink() {
 // frame a window manager adds is not known yet; the client area stands for
 // the window's rectangle.
 void SettingsDialogWindow::PlayOpeningZoom() {
-  host::ZoomOpen(fl_display, {x(), y(), x() + w(), y() + h()}, context_);
+  host::ZoomOpen(zoom_, {x(), y(), x() + w(), y() + h()}, context_);
 }
 
 void SettingsDialogWindow::ShowDialog() {
   show();
-  AskForFixedDialogFrame(fl_display, fl_xid(this));
+  AskForFixedDialogFrame(connection_, fl_xid(this));
 }
 
 // Form_Unload: every way of closing ends here, and the zoom runs back to the
@@ -258,7 +261,7 @@ void SettingsDialogWindow::ShowDialog() {
 void SettingsDialogWindow::Close() {
   if (closing_) return;
   closing_ = true;
-  if (shown()) host::ZoomClose(fl_display, fl_xid(this), context_, [this] { RepaintAtOnce(); });
+  if (shown()) host::ZoomClose(zoom_, fl_xid(this), context_, [this] { RepaintAtOnce(); });
   hide();
 }
 

@@ -13,6 +13,9 @@
 
 #include "host/core/dialog/settings_dialog_model.h"
 #include "host/core/startup/host_context.h"
+#include "platform/caption_zoom/caption_zoom.h"
+#include "platform/process/process.h"
+#include "platform/x11/x11_connection.h"
 
 namespace blazemere::controls {
 class CommandButtonWidget;
@@ -28,7 +31,8 @@ class RepeatBox;
 
 class SettingsDialogWindow : public Fl_Double_Window {
  public:
-  SettingsDialogWindow(host::HostContext& context, const LinkCursors& cursors);
+  SettingsDialogWindow(host::HostContext& context, const LinkCursors& cursors, platform::CaptionZoom& zoom,
+                       platform::X11Connection& connection);
   ~SettingsDialogWindow() override;
 
   // Form_Load before the window is shown: placement, the buttons' start,
@@ -41,7 +45,7 @@ class SettingsDialogWindow : public Fl_Double_Window {
   void ShowDialog();
 
   // Programs started for the link, so the caller can collect them.
-  const std::vector<int>& linkHandlers() const { return linkHandlers_; }
+  [[nodiscard]] const std::vector<platform::ProcessId>& linkHandlers() const { return linkHandlers_; }
 
  protected:
   void draw() override;
@@ -61,6 +65,8 @@ class SettingsDialogWindow : public Fl_Double_Window {
   static void OnCloseRequest(Fl_Widget* widget, void* self);
 
   host::HostContext& context_;
+  platform::CaptionZoom& zoom_;
+  platform::X11Connection& connection_;
   SettingsDialogModel model_;
   Fl_RGB_Image optionOff_;
   Fl_RGB_Image optionOn_;
@@ -73,7 +79,7 @@ class SettingsDialogWindow : public Fl_Double_Window {
   controls::CommandButtonWidget* cancelButton_ = nullptr;
   PathLabel* pathLabel_ = nullptr;
   LinkLabel* link_ = nullptr;
-  std::vector<int> linkHandlers_;
+  std::vector<platform::ProcessId> linkHandlers_;
   bool closing_ = false;
 };
 

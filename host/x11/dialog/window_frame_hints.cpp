@@ -17,9 +17,10 @@ constexpr long kDecorMenu = 1L << 4;
 
 }  // namespace
 
-void AskForFixedDialogFrame(Display* display, Window window) {
-  if (display == nullptr || window == 0) return;
-  const Atom hints = XInternAtom(display, "_MOTIF_WM_HINTS", False);
+void AskForFixedDialogFrame(platform::X11Connection& connection, Window window) {
+  if (window == 0) return;
+  Display* display = connection.display();
+  const Atom hints = connection.atom(platform::X11Atom::kMotifWmHints);
   long values[5] = {kHintFunctions | kHintDecorations, kFunctionMove | kFunctionClose,
                     kDecorBorder | kDecorTitle | kDecorMenu, 0, 0};
   XChangeProperty(display, window, hints, hints, 32, PropModeReplace, reinterpret_cast<unsigned char*>(values), 5);

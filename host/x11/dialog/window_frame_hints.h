@@ -4,10 +4,12 @@
 
 #include <X11/Xlib.h>
 
+#include "platform/x11/x11_connection.h"
+
 namespace blazemere::dialog {
 
 // Sets _MOTIF_WM_HINTS on a top-level window; managers that do not read the
 // property simply ignore it.
-void AskForFixedDialogFrame(Display* display, Window window);
+void AskForFixedDialogFrame(platform::X11Connection& connection, Window window);
 
 }  // namespace blazemere::dialog

@@ -5,6 +5,7 @@
 #include <array>
 #include <chrono>
 #include <cstdlib>
+#include <optional>
 #include <thread>
 
 namespace blazemere::platform {
@@ -17,7 +18,8 @@ constexpr int kLineWidth = 2;
 
 using Edges = std::array<Window, 4>;
 
-Edges CreateEdges(Display* display) {
+std::optional<Edges> CreateEdges(Display* display) {
+  X11ErrorTrap trap(display);
   XSetWindowAttributes attributes{};
   attributes.override_redirect = True;
   attributes.background_pixel = WhitePixel(display, DefaultScreen(display));
@@ -26,6 +28,12 @@ Edges CreateEdges(Display* display) {
   for (Window& edge : edges) {
     edge = XCreateWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, CopyFromParent, InputOutput,
                          CopyFromParent, CWOverrideRedirect | CWBackPixel | CWSaveUnder, &attributes);
+  }
+  if (trap.Failed()) {
+    for (const Window edge : edges) {
+      if (edge != 0) XDestroyWindow(display, edge);
+    }
+    return std::nullopt;
   }
   return edges;
 }
@@ -53,9 +61,11 @@ void WithServerGrabbed(Display* display, const std::function<void()>& change, co
 
 }  // namespace
 
-void DrawCaptionZoom(Display* display, const ScreenRect& from, const ScreenRect& to, const ZoomRepaint& repaint) {
-  if (display == nullptr) return;
-  const Edges edges = CreateEdges(display);
+void X11CaptionZoom::DrawAnimatedRects(const ScreenRect& from, const ScreenRect& to, const ZoomRepaint& repaint) {
+  Display* display = connection_.display();
+  const std::optional<Edges> created = CreateEdges(display);
+  if (!created) return;  // the server would not make the outline: nothing to show
+  const Edges& edges = *created;
   bool mapped = false;
   for (const ScreenRect& frame : CaptionZoomFrames(from, to, kSteps)) {
     WithServerGrabbed(display, [&] {
@@ -72,14 +82,18 @@ void DrawCaptionZoom(Display* display, const ScreenRect& from, const ScreenRect&
   }, repaint);
 }
 
-ScreenRect WindowScreenRect(Display* display, Window window) {
+std::optional<ScreenRect> X11CaptionZoom::WindowRect(WindowHandle window) {
+  Display* display = connection_.display();
+  X11ErrorTrap trap(display);
   XWindowAttributes attributes{};
-  if (display == nullptr || XGetWindowAttributes(display, window, &attributes) == 0) return {};
   int x = 0;
   int y = 0;
   Window child = 0;
-  XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
-  return {x, y, x + attributes.width, y + attributes.height};
+  if (XGetWindowAttributes(display, window, &attributes) == 0 ||
+      !XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child) || trap.Failed()) {
+    return std::nullopt;
+  }
+  return ScreenRect{x, y, x + attributes.width, y + attributes.height};
 }
 
 }  // namespace blazemere::platform

@@ -12,10 +12,11 @@ namespace blazemere::platform {
 // "*.MP3;*.WAV" -> "{*.[Mm][Pp]3,*.[Ww][Aa][Vv]}"; a single pattern comes
 // without braces. FLTK's special characters in a pattern ("[", "]", "{",
 // "}", ",", "\") are escaped so they match themselves.
-std::string CaseInsensitiveFltkPattern(std::string_view windowsPatterns);
+[[nodiscard]] std::string CaseInsensitiveFltkPattern(std::string_view windowsPatterns);
 
 // The path a name typed into the chooser stands for: an absolute name as it
 // is, "~" or "~/..." under `home`, anything else inside `folder`.
-std::string ResolveTypedName(const std::string& folder, const std::string& typed, const std::string& home);
+[[nodiscard]] std::string ResolveTypedName(const std::string& folder, const std::string& typed,
+                                           const std::string& home);
 
 }  // namespace blazemere::platform

@@ -3,7 +3,7 @@
 
 #include <X11/Xatom.h>
 
-#include "platform/x11/x11_error_silencer.h"
+#include "platform/x11/x11_connection.h"
 
 namespace blazemere::platform {
 
@@ -50,14 +50,15 @@ void AskWindowManagerToActivate(Display* display, Window window, Atom activeWind
 
 }  // namespace
 
-void TakeKeyboardFocus(Display* display, Window window) {
-  if (display == nullptr || window == None) return;
-  const ScopedErrorSilencer silencer(display);
+bool TakeKeyboardFocus(Display* display, Window window) {
+  if (display == nullptr || window == None) return false;
+  X11ErrorTrap trap(display);
   const Atom activeWindow = XInternAtom(display, "_NET_ACTIVE_WINDOW", False);
   if (WindowManagerSupports(display, activeWindow)) AskWindowManagerToActivate(display, window, activeWindow);
   // Without a window manager nobody else moves the focus; with one, this
   // is what it would do on activation anyway.
   XSetInputFocus(display, window, RevertToParent, CurrentTime);
+  return !trap.Failed();
 }
 
 }  // namespace blazemere::platform

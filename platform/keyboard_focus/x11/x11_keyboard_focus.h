@@ -11,7 +11,7 @@ namespace blazemere::platform {
 
 // Asks the window manager, where one is running and supports it, to
 // activate `window`, and moves the X input focus to it. `window` must be
-// viewable; a refusal is not an error the caller could act on.
-void TakeKeyboardFocus(Display* display, Window window);
+// viewable. False when the server refused (the window is gone or not shown).
+[[nodiscard]] bool TakeKeyboardFocus(Display* display, Window window);
 
 }  // namespace blazemere::platform

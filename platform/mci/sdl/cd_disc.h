@@ -11,13 +11,13 @@ namespace blazemere::platform::mci {
 
 // BLAZEMERE_CDROM when set and not empty (a .cue/.bin image or a drive),
 // else libcdio's default drive; nothing when there is neither.
-std::optional<std::string> CdSourceName();
+[[nodiscard]] std::optional<std::string> CdSourceName();
 
 // Tries `source` once; false when it is neither a drive nor a readable image.
 // Only a device node or a regular file is tried, and an image only when the
 // files that go with it are regular files too: nothing here ever waits on a
 // named pipe.
-bool CdSourceOpens(const std::string& source);
+[[nodiscard]] bool CdSourceOpens(const std::string& source);
 
 // The tracks of the disc in `source`; empty when there is no disc.
 CdToc ReadCdToc(const std::string& source);

@@ -11,9 +11,14 @@ namespace blazemere::platform::mci {
 inline constexpr int kSectorBytes = 2352;
 inline constexpr int kSectorSamples = kSectorBytes / 2;  // 588 stereo frames
 
+// A reader holds libcdio's handles and frees them once: it is never copied.
 class CdSectorReader {
  public:
+  CdSectorReader() = default;
   virtual ~CdSectorReader() = default;
+  CdSectorReader(const CdSectorReader&) = delete;
+  CdSectorReader& operator=(const CdSectorReader&) = delete;
+
   // `count` sectors from `lsn` into `samples` (native 16-bit, interleaved
   // stereo); false when they cannot be read.
   virtual bool Read(std::int32_t lsn, int count, std::int16_t* samples) = 0;

@@ -11,7 +11,7 @@
 
 namespace blazemere::platform::mci {
 
-std::string LocalFilePath(const std::string& name);
+[[nodiscard]] std::string LocalFilePath(const std::string& name);
 
 struct RwCloser {
   void operator()(SDL_RWops* rw) const { SDL_RWclose(rw); }

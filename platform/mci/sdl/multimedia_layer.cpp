@@ -6,6 +6,8 @@
 #include "platform/mci/mci_interpreter.h"
 #include "platform/mci/multimedia_layer.h"
 #include "platform/mci/sdl/audio_output.h"
+#include "platform/mci/sdl/cd_audio_device.h"
+#include "platform/mci/sdl/file_player_device.h"
 #include "platform/mci/sdl/play_sound.h"
 
 namespace blazemere::platform {
@@ -15,6 +17,21 @@ namespace {
 std::string CutTo(std::string_view text, std::size_t size) {
   return size == 0 ? std::string() : std::string(text.substr(0, size - 1));
 }
+
+// The devices of this backend, all on the one output.
+class SdlDevices final : public mci::MciDeviceFactory {
+ public:
+  explicit SdlDevices(mci::AudioOutput& output) : output_(output) {}
+  mci::MciError OpenCdAudio(std::unique_ptr<mci::MciDevice>& device) override {
+    return mci::CdAudioDevice::Open(output_, device);
+  }
+  mci::MciError OpenFile(const std::string& fileName, std::unique_ptr<mci::MciDevice>& device) override {
+    return mci::FilePlayerDevice::Open(output_, fileName, device);
+  }
+
+ private:
+  mci::AudioOutput& output_;
+};
 
 class SdlMultimediaLayer final : public MultimediaLayer {
  public:
@@ -41,7 +58,8 @@ class SdlMultimediaLayer final : public MultimediaLayer {
  private:
   // Declared first: every sound below is gone before the output closes.
   mci::AudioOutput output_;
-  mci::MciInterpreter interpreter_{output_};
+  SdlDevices devices_{output_};
+  mci::MciInterpreter interpreter_{devices_};
   mci::SoundPlayer sounds_{output_};
 };
 

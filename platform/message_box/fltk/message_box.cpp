@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/fltk/fltk_display.h"
 #include "platform/fltk/japanese_ui_font.h"
 #include "platform/message_box/fltk/message_box_stacking.h"
 
@@ -26,14 +27,6 @@ constexpr int kIconSize = 32;
 constexpr int kButtonWidth = 88;
 constexpr int kButtonHeight = 26;
 constexpr int kMinTextWidth = 120;
-
-bool OpenDisplay() {
-  if (fl_display != nullptr) return true;
-  Display* display = XOpenDisplay(nullptr);
-  if (display == nullptr) return false;
-  fl_open_display(display);
-  return true;
-}
 
 void WriteToStandardError(const std::string& caption, const std::string& text) {
   std::fprintf(stderr, "%s: %s%s", caption.c_str(), text.c_str(),
@@ -129,7 +122,7 @@ class MessageWindow {
 }  // namespace
 
 void ShowMessageBox(const std::string& caption, const std::string& text, MessageBoxIcon icon) {
-  if (!OpenDisplay()) {
+  if (!EnsureFltkDisplay()) {
     WriteToStandardError(caption, text);
     return;
   }

@@ -1,13 +1,13 @@
 // Stacking and focus of the message box, in plain Xlib on FLTK's connection.
 // X errors of these steps (a window that vanished meanwhile, a focus change
-// refused because the window is not viewable yet) are expected and harmless,
-// so each step runs with them silenced.
+// refused because the window is not viewable yet) are expected and harmless:
+// each step runs in an error trap, and a step that fails is simply over.
 #include "platform/message_box/fltk/message_box_stacking.h"
 
 #include <FL/Fl.H>
 #include <X11/Xatom.h>
 
-#include "platform/x11/x11_error_silencer.h"
+#include "platform/x11/x11_connection.h"
 
 namespace blazemere::platform {
 
@@ -48,7 +48,7 @@ Window FocusedWindow(Display* display) {
 }
 
 void AttachToOwner(Display* display, Window box, Window owner) {
-  const ScopedErrorSilencer silencer(display);
+  const X11ErrorTrap expectedErrors(display);
   if (owner != None) XSetTransientForHint(display, box, owner);
   AskToStayAbove(display, box);
 }
@@ -56,14 +56,14 @@ void AttachToOwner(Display* display, Window box, Window owner) {
 void RaiseAndFocus(Display* display, Window box) {
   constexpr int kWaitSteps = 200;  // 10 ms each: generous for a loaded machine
   for (int step = 0; step < kWaitSteps && !IsWindowViewable(display, box); ++step) Fl::wait(0.01);
-  const ScopedErrorSilencer silencer(display);
+  const X11ErrorTrap expectedErrors(display);
   XRaiseWindow(display, box);
   XSetInputFocus(display, box, RevertToPointerRoot, CurrentTime);
 }
 
 void RestoreFocus(Display* display, Window previous) {
   if (previous == None) return;
-  const ScopedErrorSilencer silencer(display);
+  const X11ErrorTrap expectedErrors(display);
   if (IsWindowViewable(display, previous)) XSetInputFocus(display, previous, RevertToPointerRoot, CurrentTime);
 }
 

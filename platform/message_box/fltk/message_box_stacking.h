@@ -8,7 +8,7 @@
 namespace blazemere::platform {
 
 // The window that has the keyboard focus now (the box's owner), or None.
-Window FocusedWindow(Display* display);
+[[nodiscard]] Window FocusedWindow(Display* display);
 
 // Marks `box` as belonging to `owner` and asks a window manager, if any, to
 // keep it above others. Call before the box is mapped or right after.

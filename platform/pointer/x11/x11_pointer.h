@@ -5,19 +5,16 @@
 #include <X11/Xlib.h>
 #include <optional>
 
-namespace blazemere::platform {
+#include "platform/window_handle.h"
 
-struct ScreenPoint {
-  int x = 0;
-  int y = 0;
-};
+namespace blazemere::platform {
 
 // The pointer's position relative to the default screen's root window;
 // nothing when the pointer is on another screen.
-std::optional<ScreenPoint> GetCursorPos(Display* display);
+[[nodiscard]] std::optional<ScreenPoint> GetCursorPos(Display* display);
 
 // The deepest mapped window containing the root-relative point, the root
 // window itself where no other window is.
-Window WindowFromPoint(Display* display, ScreenPoint point);
+[[nodiscard]] Window WindowFromPoint(Display* display, ScreenPoint point);
 
 }  // namespace blazemere::platform

@@ -31,10 +31,10 @@ std::string FindProgramOnPath(const std::string& name, const std::string& search
   }
 }
 
-pid_t OpenWithDefaultHandler(const std::string& address) {
+ProcessId OpenWithDefaultHandler(const std::string& address) {
   const char* searchPath = std::getenv("PATH");
   const std::string handler = FindProgramOnPath("xdg-open", searchPath != nullptr ? searchPath : "/usr/bin:/bin");
-  if (handler.empty()) return -1;
+  if (handler.empty()) return kNoProcess;
   return StartProgram(handler, {address});
 }
 

@@ -6,7 +6,6 @@
 #include <optional>
 #include <vector>
 
-#include "platform/x11/x11_error_silencer.h"
 
 namespace blazemere::platform {
 
@@ -34,7 +33,7 @@ std::optional<std::string> WindowTitle(Display* display, Window window, Atom net
   return ReadTextProperty(display, window, XA_WM_NAME, AnyPropertyType);
 }
 
-Window FindInSubtree(Display* display, Window root, const std::string& title, Atom netWmName, Atom utf8String) {
+Window FindInSubtree(Display* display, Window root, std::string_view title, Atom netWmName, Atom utf8String) {
   std::vector<Window> pending{root};
   while (!pending.empty()) {
     const Window window = pending.back();
@@ -55,12 +54,13 @@ Window FindInSubtree(Display* display, Window root, const std::string& title, At
 
 }  // namespace
 
-Window FindWindowByTitle(Display* display, const std::string& title) {
-  if (display == nullptr) return 0;
-  // Windows can be destroyed by their owners while we walk the tree.
-  const ScopedErrorSilencer silencer(display);
-  const Atom netWmName = XInternAtom(display, "_NET_WM_NAME", False);
-  const Atom utf8String = XInternAtom(display, "UTF8_STRING", False);
+Window FindWindowByTitle(X11Connection& connection, std::string_view title) {
+  Display* display = connection.display();
+  // Windows can be destroyed by their owners while we walk the tree; a
+  // request on one of them fails and the walk skips it.
+  X11ErrorTrap vanishedWindows(display);
+  const Atom netWmName = connection.atom(X11Atom::kNetWmName);
+  const Atom utf8String = connection.atom(X11Atom::kUtf8String);
   for (int screen = 0; screen < ScreenCount(display); ++screen) {
     const Window found = FindInSubtree(display, RootWindow(display, screen), title, netWmName, utf8String);
     if (found != 0) return found;

@@ -32,7 +32,7 @@ inline constexpr const char* kConversionErrorMessage = "Image file conversion er
 // Colour-table size: a non-zero colours-used field of a 40-byte header
 // (low 16 bits), else 2, 16 or 256 for 1, 4 or 8 bits per pixel, else 0.
 // `header` starts at the bitmap header; too short a header counts as 0.
-std::uint16_t DibColorCount(std::span<const std::uint8_t> header);
+[[nodiscard]] std::uint16_t DibColorCount(std::span<const std::uint8_t> header);
 
 // Either the decoded image (malloc'ed, free with FreePaletteImage) or the
 // message that explains why there is none.
@@ -43,7 +43,7 @@ struct DibDecodeResult {
 
 // Pure decoder over the whole file's bytes. Never reads outside `file`,
 // never allocates more than the file could describe.
-DibDecodeResult DecodeDib(std::span<const std::uint8_t> file);
+[[nodiscard]] DibDecodeResult DecodeDib(std::span<const std::uint8_t> file);
 
 // Frees the record and its pixel block; null is fine.
 void FreePaletteImage(PaletteImage* image);

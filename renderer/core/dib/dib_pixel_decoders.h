@@ -21,12 +21,12 @@ struct DibTarget {
 // True when the file holds every row the header promises (the last one may
 // lack its padding). Checked before the target is allocated, so a header can
 // never ask for more picture than its file could describe.
-bool UncompressedBitsPresent(const DibLayout& layout, std::size_t width, std::size_t rows);
+[[nodiscard]] bool UncompressedBitsPresent(const DibLayout& layout, std::size_t width, std::size_t rows);
 
 // 1, 4, 8, 16, 24 or 32 bits per pixel, rows padded to four bytes.
-bool DecodeUncompressedRows(const DibLayout& layout, DibTarget target);
+[[nodiscard]] bool DecodeUncompressedRows(const DibLayout& layout, DibTarget target);
 
 // RLE8 (8 bits) and RLE4 (4 bits) streams, bottom-up only.
-bool DecodeRunLengthRows(const DibLayout& layout, DibTarget target);
+[[nodiscard]] bool DecodeRunLengthRows(const DibLayout& layout, DibTarget target);
 
 }  // namespace blazemere::renderer

@@ -6,6 +6,6 @@
 
 namespace blazemere::fire {
 
-bool ExtensionListed(std::string_view extensionList, std::string_view name);
+[[nodiscard]] bool ExtensionListed(std::string_view extensionList, std::string_view name);
 
 }  // namespace blazemere::fire

@@ -32,6 +32,6 @@ class FirePalette {
 };
 
 // Pixels an image of that size holds; 0 for empty or nonsensical sizes.
-std::size_t ImagePixelCount(std::int32_t width, std::int32_t height);
+[[nodiscard]] std::size_t ImagePixelCount(std::int32_t width, std::int32_t height);
 
 }  // namespace blazemere::fire

@@ -8,7 +8,7 @@
 namespace blazemere::fire {
 
 // Refresh rates outside a plausible range (unknown, 0, garbage) count as 60 Hz.
-std::int64_t FramePeriodNanoseconds(int refreshRateHz);
+[[nodiscard]] std::int64_t FramePeriodNanoseconds(int refreshRateHz);
 
 class FrameSchedule {
  public:

@@ -10,6 +10,6 @@ namespace blazemere::fire {
 // (-0.01), frames 2000 to 4001 bring it nearer (+0.01), and after frame 4001
 // the counter starts again from 0. The moves accumulate and are never undone,
 // so every cycle ends 0.03 nearer than it began.
-float AdvanceZoom(std::int32_t& zoomCounter);
+[[nodiscard]] float AdvanceZoom(std::int32_t& zoomCounter);
 
 }  // namespace blazemere::fire

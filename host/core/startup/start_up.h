@@ -5,13 +5,15 @@
 #pragma once
 
 #include "host/core/startup/host_context.h"
+#include "host/core/startup/host_shell.h"
 
 namespace blazemere::host {
 
 inline constexpr const char* kRendererMissingMessage = "Blazemere.dll が同じﾌｫﾙﾀﾞに見つかりません！";
 
-// `context` holds the host folder and the command line. Returns when the
-// host is to end (its process status).
-int Main(HostContext& context);
+// `context` holds the host folder and the command line; `shell` is the
+// desktop the host runs on. Returns when the host is to end (its process
+// status).
+[[nodiscard]] int Main(HostContext& context, HostShell& shell);
 
 }  // namespace blazemere::host

@@ -1,0 +1,89 @@
+// The saver window's logic: see saver_window.h.
+#include "host/core/saver/saver_window.h"
+
+#include "common/names.h"
+#include "host/core/saver/palette_ramp_file.h"
+#include "platform/paths/drive_letter_path.h"
+
+namespace blazemere::host {
+
+SaverWindow::SaverWindow(HostContext& context, Services services) : context_(context), services_(services) {
+  if (services_.multimedia != nullptr) bgm_.emplace(*services_.multimedia, context_.settings);
+}
+
+void SaverWindow::FormLoad(Clock::time_point now) {
+  // Every step goes on after a failure of the one before.
+  if (!WritePaletteRampFile(platform::MapDriveLetterPath(names::kPaletteImagePath))) {
+    // The renderer tells the user that it cannot read the palette.
+  }
+  rendererPid_ = platform::StartProgram(context_.hostFolder + "/" + names::kRendererFileName);
+  watch_ = RendererWatch(now);
+  if (bgm_ && context_.settings.bgmMode == MusicKind::kAudioCd) {
+    bgm_->OpenCdAudio();
+    timers_[Index(Timer::kCdWatch)].Enable(now);  // the CD watch starts the disc
+  }
+  if (bgm_ && context_.settings.bgmMode == MusicKind::kMusicFile) {
+    if (context_.settings.bgmFileKind == MusicFileKind::kWav) bgm_->StartWav();
+    if (context_.settings.bgmFileKind == MusicFileKind::kMp3) {
+      bgm_->StartMp3();
+      timers_[Index(Timer::kMp3Repeat)].Enable(now);
+    }
+  }
+  timers_[Index(Timer::kRendererWatch)].Enable(now);
+}
+
+void SaverWindow::Tick(Timer timer, Clock::time_point now) {
+  switch (timer) {
+    case Timer::kMp3Repeat:
+      if (bgm_) bgm_->RepeatMp3();
+      break;
+    case Timer::kCdWatch:
+      if (!bgm_ || !bgm_->WatchCdAudio()) timers_[Index(Timer::kCdWatch)].Disable();
+      break;
+    case Timer::kRendererWatch: {
+      const bool windowFound = services_.windows.FindWindowByTitle(names::kRendererWindowTitle) != 0;
+      const bool rendererEnded = platform::HasProgramEnded(rendererPid_);
+      if (!watch_.KeepRunning(windowFound, rendererEnded, now)) {
+        timers_[Index(Timer::kRendererWatch)].Disable();
+        unloadRequested_ = true;
+      }
+      break;
+    }
+  }
+}
+
+void SaverWindow::RunDueTimers(Clock::time_point now) {
+  for (const Timer which : kTimers) {
+    if (!unloadRequested_ && timers_[Index(which)].TakeTick(now)) Tick(which, now);
+  }
+}
+
+std::optional<SaverWindow::Clock::time_point> SaverWindow::NextDue() const {
+  std::optional<Clock::time_point> next;
+  for (const WindowTimer& timer : timers_) {
+    if (timer.enabled() && (!next || timer.due() < *next)) next = timer.due();
+  }
+  return next;
+}
+
+void SaverWindow::QueryUnload() {
+  if (unloaded_) return;
+  unloaded_ = true;
+  WindowTimer& cdWatch = timers_[Index(Timer::kCdWatch)];
+  if (cdWatch.enabled()) {
+    cdWatch.Disable();
+    if (bgm_) bgm_->CloseCdAudio();
+  }
+  if (bgm_ && context_.settings.bgmMode == MusicKind::kMusicFile) {
+    if (context_.settings.bgmFileKind == MusicFileKind::kWav) bgm_->StopWav();
+    if (context_.settings.bgmFileKind == MusicFileKind::kMp3) {
+      timers_[Index(Timer::kMp3Repeat)].Disable();
+      bgm_->CloseMp3();
+    }
+  }
+  if (context_.mode == HostMode::kSaver) {
+    context_.savedCursorCount = services_.cursor.ShowCursor(context_.savedCursorCount != 0);
+  }
+}
+
+}  // namespace blazemere::host
