@@ -23,21 +23,3 @@ if(BLAZEMERE_FUZZ)
   add_compile_options(-fsanitize=fuzzer-no-link)
 endif()
 
-# A unit test links only pure code and needs no display; it carries the label
-# "unit" so the sanitizer run can pick exactly these.
-include(GoogleTest)
-find_package(GTest REQUIRED)
-function(blazemere_unit_test name)
-  add_executable(${name} ${ARGN})
-  target_link_libraries(${name} PRIVATE GTest::gtest_main)
-  gtest_discover_tests(${name} PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)
-endfunction()
-
-# A test that opens real windows on the X display given by DISPLAY (the test
-# script starts a private Xvfb); label "x11".
-function(blazemere_x11_test name)
-  add_executable(${name} ${ARGN})
-  target_link_libraries(${name} PRIVATE GTest::gtest_main blazemere_test_support)
-  gtest_discover_tests(${name} PROPERTIES LABELS x11 RUN_SERIAL TRUE DISCOVERY_TIMEOUT 60
-                       ENVIRONMENT "BLAZEMERE_BIN_DIR=${CMAKE_BINARY_DIR}/bin")
-endfunction()

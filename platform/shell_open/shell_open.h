@@ -1,6 +1,6 @@
-// ShellExecute("open") on a Linux desktop: hands a file or web address to
-// the desktop's default handler (xdg-open), started directly, never through
-// a shell, so nothing in the address is ever interpreted as a command.
+// ShellExecute("open"): hands a file or web address to the desktop's default
+// handler (xdg-open on a Linux desktop), started directly, never through a
+// shell, so nothing in the address is ever interpreted as a command.
 #pragma once
 
 #include <string>

@@ -1,4 +1,4 @@
-// The FLTK file-open chooser: see file_open_dialog.h.
+// The FLTK file-open chooser: see file_dialog.h.
 //
 // FLTK's own Fl_File_Chooser cannot carry a filter name with parentheses in
 // it and always adds "All Files", so the chooser is put together from FLTK's

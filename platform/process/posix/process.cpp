@@ -1,4 +1,4 @@
-// Process start: see process_start.h.
+// Process start: see process.h.
 #include "platform/process/process.h"
 
 #include <cerrno>
