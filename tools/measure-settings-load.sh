@@ -6,18 +6,12 @@
 # every run printed, then the median. A run that outlasts 120 s is cut off.
 # Usage: tools/measure-settings-load.sh [BUILD_DIR] [LINES]   (default: build 400000)
 set -euo pipefail
-cd "$(dirname "$0")/.."
+. "$(dirname "$0")/measuring.sh"
 build=$(realpath "${1:-build}")
 lines=${2:-400000}
-
-if [ -z "${BLAZEMERE_MEASURING:-}" ]; then
-  BLAZEMERE_MEASURING=1 exec tools/with-xvfb.sh bash "$0" "$build" "$lines"
-fi
-
-scratch=$(mktemp -d "$build/measure.XXXXXX")
+start_measuring "$build" "$0" "$build" "$lines"
 trap 'rm -rf "$scratch"' EXIT
-export HOME=$scratch/home XDG_DATA_HOME=$scratch/data XDG_CONFIG_HOME=$scratch/config
-mkdir -p "$HOME" "$scratch/host"
+mkdir -p "$scratch/host"
 cp "$build/bin/Blazemere.scr" "$build/bin/Blazemere.dll" "$scratch/host/"
 
 # Filler lines of ten bytes each, then the keys the host reads. The Shift_JIS

@@ -7,19 +7,14 @@
 # totals; exits non-zero unless every round was right.
 # Usage: tools/measure-simultaneous-starts.sh [BUILD_DIR] [ROUNDS]   (default: build 30)
 set -euo pipefail
-cd "$(dirname "$0")/.."
+. "$(dirname "$0")/measuring.sh"
 build=$(realpath "${1:-build}")
 rounds=${2:-30}
-
-if [ -z "${BLAZEMERE_MEASURING:-}" ]; then
-  BLAZEMERE_MEASURING=1 exec tools/with-xvfb.sh bash "$0" "$build" "$rounds"
-fi
-
-scratch=$(mktemp -d "$build/measure.XXXXXX")
+start_measuring "$build" "$0" "$build" "$rounds"
 mkdir -p "$scratch/host"
 cp "$build/bin/Blazemere.scr" "$build/bin/Blazemere.dll" "$scratch/host/"
-export HOME=$scratch/home XDG_DATA_HOME=$scratch/data XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/run
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+export XDG_RUNTIME_DIR=$scratch/run
+mkdir -p "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
 # Every program of this run carries its HOME: renderers that a host left

@@ -10,17 +10,10 @@
 #    looks twice a second, so this stays under 600 ms).
 # Usage: tools/measure-timing.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
-cd "$(dirname "$0")/.."
+. "$(dirname "$0")/measuring.sh"
 build=$(realpath "${1:-build}")
-
-if [ -z "${BLAZEMERE_MEASURING:-}" ]; then
-  BLAZEMERE_MEASURING=1 exec tools/with-xvfb.sh bash "$0" "$build"
-fi
-
-scratch=$(mktemp -d "$build/measure.XXXXXX")
+start_measuring "$build" "$0" "$build"
 trap 'rm -rf "$scratch"' EXIT
-export HOME=$scratch/home XDG_DATA_HOME=$scratch/data XDG_CONFIG_HOME=$scratch/config
-mkdir -p "$HOME"
 
 echo "== Blazemere.dll"
 "$build/bin/write-palette-ramp" >/dev/null
