@@ -5,8 +5,10 @@
 # the test in tests/portability.
 
 # Link items no portable target may reach: imported targets and plain names.
-set(BLAZEMERE_FORBIDDEN_LINKS
-    "^(X11::|OpenGL::|GLUT::|JPEG::|FLTK::|SDL2|PkgConfig::)|(^|[/-])(X11|Xfixes|Xrandr|GL|GLU|glut|fltk|SDL2|SDL2_mixer|cdio|cdio_cdda|cdio_paranoia|jpeg)($|[.])|lib(X11|Xfixes|Xrandr|GL|GLU|glut|fltk|SDL2|SDL2_mixer|cdio|jpeg)[.-]")
+string(CONCAT BLAZEMERE_FORBIDDEN_LINKS
+  "^(X11::|OpenGL::|GLUT::|JPEG::|FLTK::|SDL2|PkgConfig::)"
+  "|(^|[/-])(X11|Xfixes|Xrandr|GL|GLU|glut|fltk|SDL2|SDL2_mixer|cdio|cdio_cdda|cdio_paranoia|jpeg)($|[.])"
+  "|lib(X11|Xfixes|Xrandr|GL|GLU|glut|fltk|SDL2|SDL2_mixer|cdio|jpeg)[.-]")
 # Headers of those libraries.
 set(BLAZEMERE_FORBIDDEN_HEADERS "^(X11/|GL/|FL/|SDL|cdio/|jpeglib\\.h|jerror\\.h)")
 
