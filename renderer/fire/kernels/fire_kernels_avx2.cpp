@@ -47,20 +47,20 @@ struct Avx2Lanes {
   static constexpr int kWidth = 4;
   using Doubles = __m256d;
   using Floats = __m128;
-  using Mask = __m128;
   struct Below {
     alignas(32) double values[4];
   };
 
   static Doubles ZeroDoubles() { return _mm256_setzero_pd(); }
-  static Floats ZeroFloats() { return _mm_setzero_ps(); }
   static Below ZeroBelow() { return Below{}; }
-  static Mask MaskOf(unsigned lanes) { return _mm_castsi128_ps(LaneMask(lanes)); }
 
-  static Floats GatherOlds(const float* at, unsigned lanes) {
-    const __m128i down = _mm_setr_epi32(0, 126, 252, 378);
-    return _mm_mask_i32gather_ps(_mm_setzero_ps(), at, down, _mm_castsi128_ps(LaneMask(lanes)), 4);
+  using Reach = __m128i;
+  static Reach ReachOf(int rows) {
+    alignas(16) std::int32_t offsets[kWidth];
+    for (int lane = 0; lane < kWidth; ++lane) offsets[lane] = kSize * (lane < rows ? lane : rows - 1) - 2 * lane;
+    return _mm_load_si128(reinterpret_cast<const __m128i*>(offsets));
   }
+  static Floats GatherOlds(const float* at, const Reach& reach) { return _mm_i32gather_ps(at, reach, 4); }
   [[gnu::always_inline]] static void StoreSkewed(float* firstRow, int column, unsigned rows, const Floats in[kWidth]) {
     __m128 m[kWidth] = {in[0], in[1], in[2], in[3]};
     Transpose4x4(m);
@@ -90,16 +90,16 @@ struct Avx2Lanes {
   static Doubles DivideBySix(Doubles a) { return _mm256_div_pd(a, _mm256_set1_pd(6.0)); }
   static Doubles Widen(Floats f) { return _mm256_cvtps_pd(f); }
   static Floats Narrow(Doubles d) { return _mm256_cvtpd_ps(d); }
-  static Floats Select(Mask mask, Floats yes, Floats no) { return _mm_blendv_ps(no, yes, mask); }
+  static Doubles WidenWhere(const unsigned char* lanes, Floats f, Doubles otherwise) {
+    return _mm256_blendv_pd(otherwise, _mm256_cvtps_pd(f), _mm256_castsi256_pd(_mm256_cvtepi32_epi64(LaneMask(*lanes))));
+  }
 };
 
-// Palette entries of eight cells: n div 3 with n = int(float(h * 3)), held
-// to 0 .. 255 (max and min also turn a cell that is not a number into 0).
+// Palette entries of eight cells: int(h), held to 0 .. 255 (see
+// PaletteEntryForHeat); max also turns a cell that is not a number into 0.
 [[gnu::always_inline]] inline __m256i PaletteEntries(const float* heat) {
-  __m256 scaled = _mm256_mul_ps(_mm256_loadu_ps(heat), _mm256_set1_ps(3.0f));
-  scaled = _mm256_min_ps(_mm256_max_ps(scaled, _mm256_setzero_ps()), _mm256_set1_ps(765.0f));
-  const __m256i n = _mm256_cvttps_epi32(scaled);
-  return _mm256_srli_epi32(_mm256_mullo_epi32(n, _mm256_set1_epi32(43691)), 17);  // n / 3 for n < 766
+  const __m256 held = _mm256_min_ps(_mm256_max_ps(_mm256_loadu_ps(heat), _mm256_setzero_ps()), _mm256_set1_ps(255.0f));
+  return _mm256_cvttps_epi32(held);
 }
 
 // The R, G, B of eight padded entries, packed to 12 bytes in each 128-bit half.

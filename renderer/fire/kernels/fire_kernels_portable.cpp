@@ -23,17 +23,22 @@ struct PortableLanes {
   struct Floats {
     float v[kWidth];
   };
-  using Mask = unsigned;
   using Below = Doubles;
 
   static Doubles ZeroDoubles() { return Doubles{}; }
-  static Floats ZeroFloats() { return Floats{}; }
   static Below ZeroBelow() { return Below{}; }
-  static Mask MaskOf(unsigned lanes) { return lanes; }
 
-  static Floats GatherOlds(const float* at, unsigned lanes) {
+  struct Reach {
+    int offsets[kWidth];
+  };
+  static Reach ReachOf(int rows) {
+    Reach reach;
+    for (int lane = 0; lane < kWidth; ++lane) reach.offsets[lane] = kSize * (lane < rows ? lane : rows - 1) - 2 * lane;
+    return reach;
+  }
+  static Floats GatherOlds(const float* at, const Reach& reach) {
     Floats olds;
-    for (int lane = 0; lane < kWidth; ++lane) olds.v[lane] = (lanes >> lane & 1u) != 0 ? at[lane * (kSize - 2)] : 0.0f;
+    for (int lane = 0; lane < kWidth; ++lane) olds.v[lane] = at[reach.offsets[lane]];
     return olds;
   }
   static void StoreSkewed(float* firstRow, int column, unsigned rows, const Floats in[kWidth]) {
@@ -78,22 +83,21 @@ struct PortableLanes {
     for (int lane = 0; lane < kWidth; ++lane) narrow.v[lane] = static_cast<float>(d.v[lane]);
     return narrow;
   }
-  static Floats Select(Mask mask, const Floats& yes, const Floats& no) {
-    Floats chosen;
-    for (int lane = 0; lane < kWidth; ++lane) chosen.v[lane] = (mask >> lane & 1u) != 0 ? yes.v[lane] : no.v[lane];
+  static Doubles WidenWhere(const unsigned char* lanes, const Floats& f, const Doubles& otherwise) {
+    Doubles chosen;
+    for (int lane = 0; lane < kWidth; ++lane) chosen.v[lane] = (*lanes >> lane & 1u) != 0 ? f.v[lane] : otherwise.v[lane];
     return chosen;
   }
 };
 
-// n div 3 with n = int(float(h * 3)) for one row, n held to 0 .. 765 (a
-// cell that is not a number counts as 0). Written as selects, which the
-// compiler turns into vector code.
+// The palette entries of one row: int(h), held to 0 .. 255 (see
+// PaletteEntryForHeat; a cell that is not a number counts as 0). Written as
+// selects, which the compiler turns into vector code.
 void PaletteEntries(const float* heat, std::int32_t entries[kSize]) {
   for (int c = 0; c < kSize; ++c) {
-    float scaled = heat[c] * 3.0f;
-    scaled = scaled >= 0.0f ? scaled : 0.0f;
-    scaled = scaled <= 765.0f ? scaled : 765.0f;
-    entries[c] = static_cast<std::int32_t>(scaled) / 3;
+    float held = heat[c] >= 0.0f ? heat[c] : 0.0f;
+    held = held <= 255.0f ? held : 255.0f;
+    entries[c] = static_cast<std::int32_t>(held);
   }
 }
 
