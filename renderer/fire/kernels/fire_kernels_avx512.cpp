@@ -62,17 +62,12 @@ constexpr ColumnMasks kColumnMasks = [] {
 [[gnu::always_inline]] inline unsigned Readable(int column) { return kColumnMasks.readable[column - ColumnMasks::kFirst]; }
 [[gnu::always_inline]] inline unsigned Writable(int column) { return kColumnMasks.writable[column - ColumnMasks::kFirst]; }
 
-// sum / 6 as the division rounds it (see sixth_by_products.h). The fix-up
-// takes p wherever the fused result is zero or not a number: its table
-// answers "keep the first operand" for those classes and "take the second"
-// for every other.
-[[gnu::always_inline]] inline __m512d SixthOf(__m512d sum) {
-  const __m512d p = _mm512_mul_pd(sum, _mm512_set1_pd(kSixth));
-  const __m512d residual = _mm512_fnmadd_pd(p, _mm512_set1_pd(6.0), sum);
-  const __m512d fused = _mm512_fmadd_pd(residual, _mm512_set1_pd(kSixth), p);
-  // One nibble per class: quiet NaN, signalling NaN, zero, one, -inf, +inf,
-  // negative, positive; 0 keeps p, 1 takes the fused quotient.
-  return _mm512_fixupimm_pd(p, fused, _mm512_set1_epi64(0x11111000), 0);
+// (a + b) / 6 as the plain loop rounds it; see sixth_by_products.h.
+[[gnu::always_inline]] inline __m512d SixthOfSum(__m512d a, __m512d b) {
+  const __m512d scale = _mm512_set1_pd(kSumScale);
+  const __m512d sum = _mm512_add_pd(a, b);
+  const __m512d scaled = _mm512_fmadd_pd(a, scale, _mm512_mul_pd(b, scale));  // sum * kSumScale, exactly
+  return _mm512_fmadd_pd(sum, _mm512_set1_pd(kSixth), scaled);
 }
 
 // Eight rows at a time: doubles in a 512-bit register, their floats in 256 bits.
@@ -93,22 +88,18 @@ struct Avx512Lanes {
     asm("kmovb %1, %0" : "=Yk"(mask) : "m"(*lanes));
     return mask;
   }
-  // All lanes; written so that the compiler keeps the 512-bit form of the
-  // gather instead of turning it into the older one with a vector mask.
-  [[gnu::always_inline]] static __mmask8 AllLanes() {
-    __mmask8 mask;
-    asm("kxnorb %0, %0, %0" : "=Yk"(mask));
-    return mask;
-  }
-
-  using Reach = __m256i;
-  static Reach ReachOf(int rows) {
-    alignas(32) std::int32_t offsets[kWidth];
-    for (int lane = 0; lane < kWidth; ++lane) offsets[lane] = kSize * (lane < rows ? lane : rows - 1) - 2 * lane;
-    return _mm256_load_si256(reinterpret_cast<const __m256i*>(offsets));
-  }
-  static Floats GatherOlds(const float* at, const Reach& reach) {
-    return _mm256_mmask_i32gather_ps(_mm256_setzero_ps(), AllLanes(), reach, at, 4);
+  [[gnu::always_inline]] static void LoadSkewed(const float* at, int rows, Floats out[kWidth]) {
+    __m512 z[4];
+#pragma GCC unroll 4
+    for (int pair = 0; pair < 4; ++pair) {
+      const int lower = 2 * pair, upper = lower + 1;
+      const float* lowerRow = at + kSize * (lower < rows ? lower : rows - 1) - 2 * lower;
+      const float* upperRow = at + kSize * (upper < rows ? upper : rows - 1) - 2 * upper;
+      z[pair] = _mm512_insertf32x8(_mm512_castps256_ps512(_mm256_loadu_ps(lowerRow)), _mm256_loadu_ps(upperRow), 1);
+    }
+    TransposePairs(z);
+#pragma GCC unroll 4
+    for (int pair = 0; pair < 4; ++pair) _mm512_storeu_ps(&out[2 * pair], z[pair]);
   }
   // Rows are transposed in pairs, one 512-bit register per pair, but written
   // 8 floats per row: a wider store would reach the cells the next steps
@@ -139,7 +130,7 @@ struct Avx512Lanes {
     return _mm512_permutex2var_pd(d, _mm512_load_si512(kPick[j]), below);
   }
   static Doubles Add(Doubles a, Doubles b) { return _mm512_add_pd(a, b); }
-  static Doubles DivideBySix(Doubles sum) { return SixthOf(sum); }
+  static Doubles SixthOfSum(Doubles a, Doubles b) { return kernels::SixthOfSum(a, b); }
   static Doubles Widen(Floats f) { return _mm512_cvtps_pd(f); }
   static Floats Narrow(Doubles d) { return _mm512_cvtpd_ps(d); }
   static Doubles WidenWhere(const unsigned char* lanes, Floats f, Doubles otherwise) {

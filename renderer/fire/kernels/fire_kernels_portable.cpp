@@ -28,18 +28,11 @@ struct PortableLanes {
   static Doubles ZeroDoubles() { return Doubles{}; }
   static Below ZeroBelow() { return Below{}; }
 
-  struct Reach {
-    int offsets[kWidth];
-  };
-  static Reach ReachOf(int rows) {
-    Reach reach;
-    for (int lane = 0; lane < kWidth; ++lane) reach.offsets[lane] = kSize * (lane < rows ? lane : rows - 1) - 2 * lane;
-    return reach;
-  }
-  static Floats GatherOlds(const float* at, const Reach& reach) {
-    Floats olds;
-    for (int lane = 0; lane < kWidth; ++lane) olds.v[lane] = at[reach.offsets[lane]];
-    return olds;
+  static void LoadSkewed(const float* at, int rows, Floats out[kWidth]) {
+    for (int lane = 0; lane < kWidth; ++lane) {
+      const float* row = at + kSize * (lane < rows ? lane : rows - 1) - 2 * lane;
+      for (int j = 0; j < kWidth; ++j) out[j].v[lane] = row[j];
+    }
   }
   static void StoreSkewed(float* firstRow, int column, unsigned rows, const Floats in[kWidth]) {
     for (int lane = 0; lane < kWidth; ++lane) {
@@ -68,9 +61,10 @@ struct PortableLanes {
     for (int lane = 0; lane < kWidth; ++lane) sum.v[lane] = a.v[lane] + b.v[lane];
     return sum;
   }
-  static Doubles DivideBySix(const Doubles& a) {
+  // Plain C++ has no fused multiply-add on every x86-64, so this one divides.
+  static Doubles SixthOfSum(const Doubles& a, const Doubles& b) {
     Doubles quotient;
-    for (int lane = 0; lane < kWidth; ++lane) quotient.v[lane] = a.v[lane] / 6.0;
+    for (int lane = 0; lane < kWidth; ++lane) quotient.v[lane] = (a.v[lane] + b.v[lane]) / 6.0;
     return quotient;
   }
   static Doubles Widen(const Floats& f) {

@@ -11,9 +11,8 @@
 // the same six floats in the same order in double, divided by 6 and rounded
 // once to float.
 //
-// A band reads each step's old cells as it needs them and writes its
-// results back once per block of W steps, as one skewed W x W block (a
-// transpose). One band is a chain of dependent additions, divisions and
+// A band reads its old cells and writes its results once per block of W
+// steps, each as one skewed W x W block (a transpose). One band is a chain of dependent additions, divisions and
 // conversions, so several bands ("slots") are kept in flight, their steps
 // interleaved, each a few blocks behind the band below it, which is all the
 // head start its row below needs. When the lowest band is done every slot
@@ -32,15 +31,16 @@
 // each such file supplies the vector types and operations:
 //   kWidth; Doubles, Floats, Below;
 //   ZeroDoubles(), ZeroBelow(),
-//   Reach, ReachOf(int rows) -> where lanes read: lane i = 128 min(i, rows - 1) - 2 i;
-//   GatherOlds(const float* at, const Reach& reach) -> lane i = at[reach[i]]
-//       (lane i is i rows on and 2 i columns back);
+//   LoadSkewed(const float* at, int rows, Floats out[W]): out[j] lane i =
+//       at[128 min(i, rows - 1) - 2 i + j] (lane i is i rows on and 2 i
+//       columns back; lanes past `rows` read the last row again);
 //   StoreSkewed(float* firstRow, int column, unsigned rows, const Floats in[W]):
 //       firstRow[128 i + column - 2 i + j] = in[j] lane i for the lanes in
 //       `rows` and columns 1 .. 126;
 //   LoadBelow(const float* row, int column) -> row[column + j], j < W (0 outside 0 .. 127);
 //   ShiftIn(Doubles d, const Below& b, int j) -> {b[j], d[0], .., d[W-2]};
-//   Add, DivideBySix (exactly as the division rounds), Widen (float -> double),
+//   Add, SixthOfSum(a, b) -> (a + b) / 6, both operations rounded as the
+//       plain loop rounds them; Widen (float -> double),
 //   Narrow (double -> float),
 //   WidenWhere(const unsigned char* lanes, Floats f, Doubles otherwise) ->
 //       Widen(f) in the lanes in *lanes, `otherwise` elsewhere.
@@ -94,21 +94,17 @@ void SpreadAlongDiagonals(float* cells) {
     }
     return table;
   }();
-  // Where each lane reads its old cells. Lanes outside the field read cells
-  // of the field that they do not need (the next row's start, the last
-  // row's end), which never reach a written cell: an unwritten lane's
-  // result is replaced by its own cell, and only another unwritten lane
-  // reads it. In the last band the lanes past row 126 read row 126 again,
-  // so that no read leaves the field.
-  const typename Lanes::Reach fullReach = Lanes::ReachOf(kWidth);
-  const typename Lanes::Reach lastReach = Lanes::ReachOf(kRowsInLastBand);
+  // Lanes outside the field read cells of the field that they do not need
+  // (the next row's start, the last row's end), which never reach a
+  // written cell: an unwritten lane's result is replaced by its own cell,
+  // and only another unwritten lane reads it. In the last band the lanes
+  // past row 126 read row 126 again, so that no read leaves the field.
 
   // What a slot keeps for the block at hand.
   struct Block {
+    Floats olds[kWidth];     // the cells one column ahead, per step
     Floats results[kWidth];  // per step
     typename Lanes::Below below;  // lane 0's row below
-    typename Lanes::Reach reach;
-    const float* nextCells;  // lane 0's cell one column ahead at the block's start
     const unsigned char* written;
     int band;
     int block;  // within the band
@@ -119,9 +115,8 @@ void SpreadAlongDiagonals(float* cells) {
   const auto beginBlock = [&](Block& block) __attribute__((always_inline)) {
     const int step = block.block * kWidth;
     block.written = &kLanes.written[step];
-    block.reach = block.band == kBands - 1 ? lastReach : fullReach;
     const int column = kFirstColumn + step;
-    block.nextCells = firstRow(block) + column + 1;
+    Lanes::LoadSkewed(firstRow(block) + column + 1, block.band == kBands - 1 ? kRowsInLastBand : kWidth, block.olds);
     block.below = Lanes::LoadBelow(firstRow(block) - kSize, column + 1);
   };
 
@@ -148,13 +143,12 @@ void SpreadAlongDiagonals(float* cells) {
     const auto step = [&]<int slot>(int j) __attribute__((always_inline)) {
       Block& block = blocks[slot];
       const Doubles below0 = Lanes::ShiftIn(left[slot], block.below, j);
-      const Doubles right = Lanes::Widen(Lanes::GatherOlds(block.nextCells + j, block.reach));
+      const Doubles right = Lanes::Widen(block.olds[j]);
       Doubles sum = Lanes::Add(below2[slot], below1[slot]);
       sum = Lanes::Add(sum, below0);
       sum = Lanes::Add(sum, left[slot]);
       sum = Lanes::Add(sum, old[slot]);
-      sum = Lanes::Add(sum, right);
-      const Floats result = Lanes::Narrow(Lanes::DivideBySix(sum));
+      const Floats result = Lanes::Narrow(Lanes::SixthOfSum(sum, right));
       block.results[j] = result;
       left[slot] = Lanes::WidenWhere(&block.written[j], result, old[slot]);
       below2[slot] = below1[slot];

@@ -1,51 +1,51 @@
-// The heat average's division by 6, done with a multiplication and two fused
-// multiply-adds that give exactly the bits the division gives.
+// The heat average's division by 6, done with one multiplication and two
+// fused multiply-adds that give exactly the bits the division gives.
 //
 // The divider is the slowest unit the spread uses (about two cycles per
-// double at any vector width), so the vector kernels compute, for a sum s:
+// double at any vector width) and its latency lies on the spread's chain of
+// dependent steps. The sum s = a + b of the average's last two terms and its
+// sixth are therefore computed as
 //
-//   p  = s * R          R = kSixth, the double nearest 1/6
-//   r  = s - 6 p        one fused multiply-add
-//   q' = p + r * R      one fused multiply-add
+//   s  = a + b                              (the plain loop's last addition)
+//   t  = a k + (b k)     one fused multiply-add, k = kSumScale = 2^-57
+//   q' = s R + t         one fused multiply-add, R = kSixth, the double nearest 1/6
 //
-// and q' is s / 6 rounded to nearest, bit for bit, for every finite s other
-// than -0 (the kernels take p instead when q' is zero or not a number; see
-// below). Why, writing q = s / 6 exactly and u for the spacing of the
-// doubles in q's binade [2^e, 2^(e+1)):
+// where b k is ready before a is, so t is ready when s is and the quotient
+// costs one fused multiply-add of latency after the last addition.
 //
-// 1. R = (1/6)(1 - 2^-54) exactly (1/6 = 2^-3 x 1.0101..., cut after 52
-//    fraction bits, the next bit being 0), so s R = q - q 2^-54 lies less
-//    than u/2 below q, and p, that rounded, lies within u of q. p is a
-//    multiple of u (it rounds into q's binade or onto its upper end 2^(e+1);
-//    rounding never falls below 2^e, since s R >= 2^e - 2^(e-54) ties to 2^e).
-// 2. s = 6q lies two or three binades above q, so s is a multiple of 4u; 6p
-//    is a multiple of u; r = 6 (q - p) is a multiple of u smaller than 6u in
-//    size, which a double holds exactly, so the fused multiply-add that
-//    computes s - 6p rounds nothing.
-// 3. q = p + r/6 exactly. The second fused multiply-add rounds p + r R once,
-//    and |r R - r/6| = |r/6| 2^-54 < u 2^-54.
-// 4. Two values round to different doubles only if a rounding boundary lies
-//    between them or on one of them: a midpoint (2j+1) u/2 of q's binade, or
-//    below 2^e, where the doubles are u/2 apart, 2^e - u/4 and lower. q minus
-//    such a midpoint is (s - 3(2j+1) u) / 6, and s - 3(2j+1) u is an odd
-//    multiple of u (s being a multiple of 4u), so q lies at least u/6 from
-//    every boundary. Moving it by less than u 2^-54 therefore rounds the
-//    same: q' = RN(q), which is what the division returns.
+// Why q' is s / 6 as the division rounds it, writing q = s / 6 exactly and
+// u for the spacing of the doubles in q's binade [2^e, 2^(e+1)):
 //
-// The sum of six floats cannot overflow or underflow a double (a nonzero one
-// is at least 2^-149 in size), so only the special values remain, and for
-// those the division's result is p itself: s = +-0 gives p = s (the fused
-// path would give +0 for -0); s = +-inf gives p = s (the fused path gives a
-// NaN from inf - inf); a NaN s gives p = s quieted, as the division does.
-// q' is zero or a NaN exactly in these cases, so the kernels keep p there.
+// 1. t = s k exactly: a k and b k are exact (k is a power of two, and a
+//    nonzero sum of floats is at least 2^-149 in size, so nothing
+//    underflows), the fused multiply-add rounds a k + b k = (a + b) k once,
+//    and rounding commutes with scaling by a power of two: RN((a + b) k) =
+//    RN(a + b) k = s k.
+// 2. R = (1/6)(1 - 2^-54) exactly (1/6 = 2^-3 x 1.0101..., cut after 52
+//    fraction bits, the next bit being 0). The fused multiply-add rounds
+//    s R + s k = q (1 - 2^-54 + 6 x 2^-57) = q (1 - 2^-56) once: a value
+//    less than |q| 2^-56 < u/8 from q, on the side of zero.
+// 3. s = 6q lies two or three binades above q, so s is a multiple of 4u.
+//    q minus a midpoint (2j+1) u/2 of the doubles of q's binade is
+//    (s - 3(2j+1) u) / 6, and s - 3(2j+1) u is an odd multiple of u, so q
+//    lies at least u/6 from every such midpoint; the midpoints below 2^e
+//    (where the doubles are u/2 apart) lie at least u/4 below q. A value
+//    within u/8 of q therefore rounds to the same double as q: q' = RN(q),
+//    which is what the division returns.
+//
+// Zeros keep their sign (-0 + -0 = -0 all the way through, and any other
+// zero sum is +0 in both), infinities come out as the division's, and a NaN
+// sum passes on its NaN as the division does; only a sum of two different
+// NaNs may carry the other's payload.
 //
 // Nothing here depends on the vector width; each instruction set's file
-// writes the three steps and the choice with its own intrinsics.
+// writes the three steps with its own intrinsics.
 #pragma once
 
 namespace blazemere::fire::kernels {
 
 inline constexpr double kSixth = 0x1.5555555555555p-3;  // RN(1/6) = (1/6)(1 - 2^-54)
 static_assert(kSixth == 1.0 / 6.0, "the double nearest 1/6");
+inline constexpr double kSumScale = 0x1p-57;
 
 }  // namespace blazemere::fire::kernels
