@@ -175,10 +175,12 @@ void SpreadAlongDiagonals(float* cells) {
       ((present == k + 1 ? blockOf.template operator()<k + 1>() : void()), ...);
       if (blocks[0].block == kBlocksPerBand) {
         // The lowest band is done: every slot moves down one and the last
-        // takes the next band.
+        // takes the next band. A block's buffers are filled afresh when it
+        // begins, so only the band and block numbers move.
         const Doubles first[4] = {left[0], below1[0], below2[0], old[0]};
         ((k + 1 < kSlots ? (left[k] = left[k + 1], below1[k] = below1[k + 1], below2[k] = below2[k + 1],
-                            old[k] = old[k + 1], blocks[k] = blocks[k + 1], void())
+                            old[k] = old[k + 1], blocks[k].band = blocks[k + 1].band,
+                            blocks[k].block = blocks[k + 1].block, void())
                          : void()),
          ...);
         left[kSlots - 1] = first[0];
