@@ -55,10 +55,10 @@ struct Avx2Lanes {
   static Doubles ZeroDoubles() { return _mm256_setzero_pd(); }
   static Below ZeroBelow() { return Below{}; }
 
-  // One gather per step (here cheaper than a 4 x 4 transpose).
+  // One gather per step, which here costs less than a 4 x 4 transpose. Lane
+  // i reads row min(i, rows - 1), 2 i columns back; the last band holds 2
+  // rows.
   [[gnu::always_inline]] static void LoadSkewed(const float* at, int rows, Floats out[kWidth]) {
-    // Lane i reads row min(i, rows - 1), 2 i columns back; the last band
-    // holds 2 rows.
     static_assert((kSize - 2) % kWidth == 2, "the last band holds 2 rows");
     const __m128i reach = rows == kWidth ? _mm_setr_epi32(0, kSize - 2, 2 * kSize - 4, 3 * kSize - 6)
                                          : _mm_setr_epi32(0, kSize - 2, kSize - 4, kSize - 6);

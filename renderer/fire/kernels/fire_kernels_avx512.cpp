@@ -80,14 +80,15 @@ struct Avx512Lanes {
   static Doubles ZeroDoubles() { return _mm512_setzero_pd(); }
   static Below ZeroBelow() { return _mm512_setzero_pd(); }
 
-  // Lane masks go straight from memory into mask registers: the compiler
-  // would pass them through a general register, and that move competes
-  // with the shuffles and conversions for the same port.
+  // A step's lane mask, loaded straight into a mask register: the compiler
+  // would pass it through a general register, whose move to a mask register
+  // takes the port the shuffles and conversions need.
   [[gnu::always_inline]] static __mmask8 MaskAt(const unsigned char* lanes) {
     __mmask8 mask;
     asm("kmovb %1, %0" : "=Yk"(mask) : "m"(*lanes));
     return mask;
   }
+  // Eight row loads and one transpose, as StoreSkewed does the other way.
   [[gnu::always_inline]] static void LoadSkewed(const float* at, int rows, Floats out[kWidth]) {
     __m512 z[4];
 #pragma GCC unroll 4
