@@ -12,18 +12,19 @@
 // once to float.
 //
 // A band reads its old cells and writes its results once per block of W
-// steps, each as one skewed W x W block (a transpose). One band is a chain of dependent additions, divisions and
-// conversions, so several bands ("slots") are kept in flight, their steps
-// interleaved, each a few blocks behind the band below it, which is all the
-// head start its row below needs. When the lowest band is done every slot
-// moves down one and the last takes the next band.
+// steps, each as one skewed W x W block (a transpose). One band is a chain
+// of dependent additions, multiply-adds and conversions, so several bands
+// ("slots") are kept in flight, their steps interleaved, each a few blocks
+// behind the band below it, which is all the head start its row below
+// needs. When the lowest band is done every slot moves down one and the last
+// takes the next band.
 //
 // Lanes outside the written area (columns 0 and 127) carry the cell's own
 // value instead of a result, so the lanes above and to the right see the
 // cold edges exactly as stored; nothing is written there or past row 126.
 //
 // What a slot carries from step to step lives in plain arrays of vectors
-// indexed only by constants, so that the compiler keeps them in registers;
+// indexed only by constants, so that the compiler can keep it in registers;
 // what it keeps for the block at hand (the results, the row below, the lane
 // masks) lives in memory.
 //
@@ -126,9 +127,8 @@ void SpreadAlongDiagonals(float* cells) {
     ++block.block;
   };
 
-  // The slots' state is local to this function, which the compiler keeps
-  // apart from the caller, so that no pointer to it escapes and the chains
-  // stay in registers.
+  // The slots' state lives inside this function, so that nothing outside
+  // it holds a pointer to the chains.
   [&]<int... k>(std::integer_sequence<int, k...>) {
     // What a slot carries from step to step.
     Doubles left[kSlots];    // this band's last results: the cells to the left
