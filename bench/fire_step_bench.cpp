@@ -118,4 +118,28 @@ BENCHMARK_CAPTURE(BM_Kernel, portable, FireKernel::kPortable)->Unit(benchmark::k
 BENCHMARK_CAPTURE(BM_Kernel, avx2, FireKernel::kAvx2)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Kernel, avx512, FireKernel::kAvx512)->Unit(benchmark::kMicrosecond);
 
+// The two halves of one of ours on their own: the step (new row and spread,
+// on a field kept burning) and the conversion of a burning field.
+void BM_Half(benchmark::State& state, FireKernel kernel, bool step) {
+  if (!FireKernelRuns(kernel)) {
+    state.SkipWithError("does not run on this processor");
+    return;
+  }
+  OurFire ours(RampPixels());
+  for (int i = 0; i < kWarmFrames; ++i) ours.Step(kernel);
+  for (auto _ : state) {
+    if (step) {
+      StepHeatField(*ours.heat, ours.random, kernel);
+    } else {
+      ConvertHeatToTexture(*ours.heat, ours.palette,
+                           std::span<std::uint8_t, kTextureBytes>(ours.texture.data(), kTextureBytes), kernel);
+    }
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK_CAPTURE(BM_Half, step_avx512, FireKernel::kAvx512, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Half, convert_avx512, FireKernel::kAvx512, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Half, step_avx2, FireKernel::kAvx2, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Half, convert_avx2, FireKernel::kAvx2, false)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 #include <iomanip>
+#include <iterator>
 #include <limits>
 #include <memory>
 #include <random>
@@ -91,26 +92,36 @@ TEST_P(FireKernelTest, BurnsLikeTheReferenceForAWholeZoomCycle) {
 
 // One step from fields the fire never makes on its own: the edges, row 127
 // included, hold heat, so a kernel that treats them as cold or reads the
-// wrong neighbour there shows it.
+// wrong neighbour there shows it; sums too small for a normal float; and
+// cells that are negative, zero with a sign, huge, infinite or not a number.
 TEST_P(FireKernelTest, StepsLikeTheReferenceFromAnyField) {
+  const float kOdd[] = {-0.0f, -2.5f, std::numeric_limits<float>::denorm_min(), 1e-40f,
+                        std::numeric_limits<float>::max(), std::numeric_limits<float>::infinity(),
+                        std::numeric_limits<float>::quiet_NaN()};
   struct Row {
     const char* name;
-    float low, high;  // cells drawn uniformly from this range
-    std::uint32_t seed;
+    float low, high;  // cells drawn uniformly from this range ...
+    int oddEvery;     // ... and every so many an odd value instead (0: none)
+    bool coldMiddle;
   };
-  const Row rows[] = {{"hot everywhere", 0.0f, 255.0f, 1},
-                      {"barely warm", 0.0f, 1e-30f, 2},
-                      {"hot rim, cold middle", 200.0f, 255.0f, 3}};
+  const Row rows[] = {{"hot everywhere", 0.0f, 255.0f, 0, false},
+                      {"barely warm", 0.0f, 1e-30f, 0, false},
+                      {"hot rim, cold middle", 200.0f, 255.0f, 0, true},
+                      {"odd values here and there", 0.0f, 255.0f, 97, false}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    std::mt19937 generator(row.seed);
+    std::mt19937 generator(7);
     std::uniform_real_distribution<float> heat(row.low, row.high);
     auto fast = std::make_unique<HeatField>();
-    for (auto& cells : fast->cells)
-      for (float& cell : cells) cell = heat(generator);
-    if (std::string(row.name) == "hot rim, cold middle") {
-      for (int r = 1; r < kFieldSize - 1; ++r)
-        for (int c = 1; c < kFieldSize - 1; ++c) fast->cells[r][c] = 0.0f;
+    int n = 0;
+    for (int r = 0; r < kFieldSize; ++r) {
+      for (int c = 0; c < kFieldSize; ++c, ++n) {
+        const bool inside = r >= 1 && r < kFieldSize - 1 && c >= 1 && c < kFieldSize - 1;
+        fast->cells[r][c] = row.coldMiddle && inside ? 0.0f
+                            : row.oddEvery != 0 && n % row.oddEvery == 0
+                                ? kOdd[(n / row.oddEvery) % std::size(kOdd)]
+                                : heat(generator);
+      }
     }
     auto plain = std::make_unique<HeatField>(*fast);
     CrtRandom fastRandom, plainRandom;
@@ -121,6 +132,69 @@ TEST_P(FireKernelTest, StepsLikeTheReferenceFromAnyField) {
           << "frame " << frame << ", first difference at " << FirstDifference(*fast, *plain);
     }
   }
+}
+
+// The kernels divide by 6 without dividing. The sum that is hardest to get
+// right that way lies just above a tie between two floats whose lower one
+// is even: s = 6m + 4u, with m the midpoint, in a binade where a sixth of s
+// lies in [2^e, 4/3 2^e) and u the spacing of the doubles there. s times
+// the double nearest 1/6 rounds to m, which ties down to the even float,
+// while s / 6 rounds to the double above m and so to the float above.
+// StartWithTieSums builds such a sum, to the last bit, at column 1 of every
+// row: row r's left edge, old cell and right neighbour are the sum's last
+// three terms, chosen after the row below is known.
+std::unique_ptr<HeatField> StartWithTieSums() {
+  auto start = std::make_unique<HeatField>();
+  std::mt19937 generator(11);
+  std::uniform_real_distribution<float> heat(20.0f, 200.0f);
+  for (auto& cells : start->cells)
+    for (float& cell : cells) cell = heat(generator);
+  for (int r = 1; r < kFieldSize - 1; ++r) {
+    auto after = std::make_unique<HeatField>(*start);
+    CrtRandom random;
+    StepHeatFieldReference(*after, random);
+    const double below = (static_cast<double>(after->cells[r - 1][0]) + after->cells[r - 1][1]) + after->cells[r - 1][2];
+    int e = 5;
+    while (6.5 * std::ldexp(1.0, e) < below) ++e;
+    const auto edge = static_cast<float>(std::round(6.5 * std::ldexp(1.0, e) - below));
+    const double partial = below + edge;
+    // The smallest midpoint m = (4j + 1) 2^(e-24) with 6m >= partial that
+    // the three terms can reach exactly.
+    const auto first = static_cast<long long>(std::ceil((partial / 6.0 / std::ldexp(1.0, e - 24) - 1.0) / 4.0));
+    for (long long j = first; j < first + 16; ++j) {
+      const double tie = static_cast<double>(4 * j + 1) * std::ldexp(1.0, e - 24);
+      const double target = 6.0 * tie + std::ldexp(4.0, e - 52);
+      const auto old = static_cast<float>(target - partial);
+      const auto right = static_cast<float>(target - partial - old);
+      if ((partial + old) + right == target) {
+        start->cells[r][0] = edge;
+        start->cells[r][1] = old;
+        start->cells[r][2] = right;
+        break;
+      }
+    }
+  }
+  return start;
+}
+
+TEST_P(FireKernelTest, RoundsSumsJustAboveAFloatTieLikeTheDivision) {
+  const auto start = StartWithTieSums();
+  auto fast = std::make_unique<HeatField>(*start), plain = std::make_unique<HeatField>(*start);
+  CrtRandom fastRandom, plainRandom;
+  StepHeatField(*fast, fastRandom, kernel());
+  StepHeatFieldReference(*plain, plainRandom);
+
+  // The field must hold what the test is about: sums at column 1 that a
+  // bare multiplication by 1/6 rounds to another float than the division.
+  int hard = 0;
+  for (int r = 1; r < kFieldSize - 1; ++r) {
+    const double sum = ((((static_cast<double>(plain->cells[r - 1][0]) + plain->cells[r - 1][1]) + plain->cells[r - 1][2]) +
+                         start->cells[r][0]) + start->cells[r][1]) + start->cells[r][2];
+    if (static_cast<float>(sum * (1.0 / 6.0)) != static_cast<float>(sum / 6.0)) ++hard;
+  }
+  ASSERT_EQ(hard, kFieldSize - 2) << "sums that a bare product rounds wrongly";
+  ASSERT_EQ(std::memcmp(fast->cells, plain->cells, sizeof plain->cells), 0)
+      << "first difference at " << FirstDifference(*fast, *plain);
 }
 
 // Heat values at and a few steps either side of every whole number, a sweep

@@ -10,6 +10,10 @@ namespace blazemere::fire {
 int PaletteEntryForHeat(float heat) {
   // float(h * 3.0) in double is exactly the float product: h has 24
   // significant bits and 3 has two, so the double product is exact.
+  // For h in [n, n+1), 0 <= n <= 255, the result is n, which the kernels
+  // use: float(3h) >= 3n, a float, and float(3h) < 3n + 3, since 3h lies
+  // at least 3 ulp(h) below 3n + 3 while the floats just below 3n + 3 are
+  // at most 4 ulp(h) apart; so int(float(3h)) is 3n, 3n + 1 or 3n + 2.
   float scaled = heat * 3.0f;
   if (!(scaled >= 0.0f)) scaled = 0.0f;  // negative or not a number
   if (scaled > 765.0f) scaled = 765.0f;

@@ -8,6 +8,7 @@
 
 #include "renderer/core/fire/kernels/fire_kernel_entries.h"
 #include "renderer/core/fire/kernels/heat_wavefront.h"
+#include "renderer/core/fire/kernels/sixth_by_products.h"
 
 namespace blazemere::fire::kernels {
 
@@ -47,19 +48,21 @@ struct Avx2Lanes {
   static constexpr int kWidth = 4;
   using Doubles = __m256d;
   using Floats = __m128;
-  using Mask = __m128;
   struct Below {
     alignas(32) double values[4];
   };
 
   static Doubles ZeroDoubles() { return _mm256_setzero_pd(); }
-  static Floats ZeroFloats() { return _mm_setzero_ps(); }
   static Below ZeroBelow() { return Below{}; }
-  static Mask MaskOf(unsigned lanes) { return _mm_castsi128_ps(LaneMask(lanes)); }
 
-  static Floats GatherOlds(const float* at, unsigned lanes) {
-    const __m128i down = _mm_setr_epi32(0, 126, 252, 378);
-    return _mm_mask_i32gather_ps(_mm_setzero_ps(), at, down, _mm_castsi128_ps(LaneMask(lanes)), 4);
+  // One gather per step, which here costs less than a 4 x 4 transpose. Lane
+  // i reads row min(i, rows - 1), 2 i columns back; the last band holds 2
+  // rows.
+  [[gnu::always_inline]] static void LoadSkewed(const float* at, int rows, Floats out[kWidth]) {
+    static_assert((kSize - 2) % kWidth == 2, "the last band holds 2 rows");
+    const __m128i reach = rows == kWidth ? _mm_setr_epi32(0, kSize - 2, 2 * kSize - 4, 3 * kSize - 6)
+                                         : _mm_setr_epi32(0, kSize - 2, kSize - 4, kSize - 6);
+    for (int j = 0; j < kWidth; ++j) out[j] = _mm_i32gather_ps(at + j, reach, 4);
   }
   [[gnu::always_inline]] static void StoreSkewed(float* firstRow, int column, unsigned rows, const Floats in[kWidth]) {
     __m128 m[kWidth] = {in[0], in[1], in[2], in[3]};
@@ -87,19 +90,25 @@ struct Avx2Lanes {
     return _mm256_blend_pd(_mm256_permute4x64_pd(d, 0x90), _mm256_broadcast_sd(&below.values[j]), 1);
   }
   static Doubles Add(Doubles a, Doubles b) { return _mm256_add_pd(a, b); }
-  static Doubles DivideBySix(Doubles a) { return _mm256_div_pd(a, _mm256_set1_pd(6.0)); }
+  // (a + b) / 6 as the plain loop rounds it; see sixth_by_products.h.
+  static Doubles SixthOfSum(Doubles a, Doubles b) {
+    const __m256d scale = _mm256_set1_pd(kSumScale);
+    const __m256d sum = _mm256_add_pd(a, b);
+    const __m256d scaled = _mm256_fmadd_pd(a, scale, _mm256_mul_pd(b, scale));  // sum * kSumScale, exactly
+    return _mm256_fmadd_pd(sum, _mm256_set1_pd(kSixth), scaled);
+  }
   static Doubles Widen(Floats f) { return _mm256_cvtps_pd(f); }
   static Floats Narrow(Doubles d) { return _mm256_cvtpd_ps(d); }
-  static Floats Select(Mask mask, Floats yes, Floats no) { return _mm_blendv_ps(no, yes, mask); }
+  static Doubles WidenWhere(const unsigned char* lanes, Floats f, Doubles otherwise) {
+    return _mm256_blendv_pd(otherwise, _mm256_cvtps_pd(f), _mm256_castsi256_pd(_mm256_cvtepi32_epi64(LaneMask(*lanes))));
+  }
 };
 
-// Palette entries of eight cells: n div 3 with n = int(float(h * 3)), held
-// to 0 .. 255 (max and min also turn a cell that is not a number into 0).
+// Palette entries of eight cells: int(h), held to 0 .. 255 (see
+// PaletteEntryForHeat); max also turns a cell that is not a number into 0.
 [[gnu::always_inline]] inline __m256i PaletteEntries(const float* heat) {
-  __m256 scaled = _mm256_mul_ps(_mm256_loadu_ps(heat), _mm256_set1_ps(3.0f));
-  scaled = _mm256_min_ps(_mm256_max_ps(scaled, _mm256_setzero_ps()), _mm256_set1_ps(765.0f));
-  const __m256i n = _mm256_cvttps_epi32(scaled);
-  return _mm256_srli_epi32(_mm256_mullo_epi32(n, _mm256_set1_epi32(43691)), 17);  // n / 3 for n < 766
+  const __m256 held = _mm256_min_ps(_mm256_max_ps(_mm256_loadu_ps(heat), _mm256_setzero_ps()), _mm256_set1_ps(255.0f));
+  return _mm256_cvttps_epi32(held);
 }
 
 // The R, G, B of eight padded entries, packed to 12 bytes in each 128-bit half.

@@ -8,6 +8,7 @@
 
 #include "renderer/core/fire/kernels/fire_kernel_entries.h"
 #include "renderer/core/fire/kernels/heat_wavefront.h"
+#include "renderer/core/fire/kernels/sixth_by_products.h"
 
 namespace blazemere::fire::kernels {
 
@@ -61,22 +62,45 @@ constexpr ColumnMasks kColumnMasks = [] {
 [[gnu::always_inline]] inline unsigned Readable(int column) { return kColumnMasks.readable[column - ColumnMasks::kFirst]; }
 [[gnu::always_inline]] inline unsigned Writable(int column) { return kColumnMasks.writable[column - ColumnMasks::kFirst]; }
 
+// (a + b) / 6 as the plain loop rounds it; see sixth_by_products.h.
+[[gnu::always_inline]] inline __m512d SixthOfSum(__m512d a, __m512d b) {
+  const __m512d scale = _mm512_set1_pd(kSumScale);
+  const __m512d sum = _mm512_add_pd(a, b);
+  const __m512d scaled = _mm512_fmadd_pd(a, scale, _mm512_mul_pd(b, scale));  // sum * kSumScale, exactly
+  return _mm512_fmadd_pd(sum, _mm512_set1_pd(kSixth), scaled);
+}
+
 // Eight rows at a time: doubles in a 512-bit register, their floats in 256 bits.
 struct Avx512Lanes {
   static constexpr int kWidth = 8;
   using Doubles = __m512d;
   using Floats = __m256;
-  using Mask = __mmask8;
   using Below = __m512d;
 
   static Doubles ZeroDoubles() { return _mm512_setzero_pd(); }
-  static Floats ZeroFloats() { return _mm256_setzero_ps(); }
   static Below ZeroBelow() { return _mm512_setzero_pd(); }
-  static Mask MaskOf(unsigned lanes) { return _cvtu32_mask8(lanes); }
 
-  static Floats GatherOlds(const float* at, unsigned lanes) {
-    const __m256i down = _mm256_setr_epi32(0, 126, 252, 378, 504, 630, 756, 882);
-    return _mm256_mmask_i32gather_ps(_mm256_setzero_ps(), _cvtu32_mask8(lanes), down, at, 4);
+  // A step's lane mask, loaded straight into a mask register: the compiler
+  // would pass it through a general register, whose move to a mask register
+  // takes the port the shuffles and conversions need.
+  [[gnu::always_inline]] static __mmask8 MaskAt(const unsigned char* lanes) {
+    __mmask8 mask;
+    asm("kmovb %1, %0" : "=Yk"(mask) : "m"(*lanes));
+    return mask;
+  }
+  // Eight row loads and one transpose, as StoreSkewed does the other way.
+  [[gnu::always_inline]] static void LoadSkewed(const float* at, int rows, Floats out[kWidth]) {
+    __m512 z[4];
+#pragma GCC unroll 4
+    for (int pair = 0; pair < 4; ++pair) {
+      const int lower = 2 * pair, upper = lower + 1;
+      const float* lowerRow = at + kSize * (lower < rows ? lower : rows - 1) - 2 * lower;
+      const float* upperRow = at + kSize * (upper < rows ? upper : rows - 1) - 2 * upper;
+      z[pair] = _mm512_insertf32x8(_mm512_castps256_ps512(_mm256_loadu_ps(lowerRow)), _mm256_loadu_ps(upperRow), 1);
+    }
+    TransposePairs(z);
+#pragma GCC unroll 4
+    for (int pair = 0; pair < 4; ++pair) _mm512_storeu_ps(&out[2 * pair], z[pair]);
   }
   // Rows are transposed in pairs, one 512-bit register per pair, but written
   // 8 floats per row: a wider store would reach the cells the next steps
@@ -100,17 +124,19 @@ struct Avx512Lanes {
   static Below LoadBelow(const float* row, int column) {
     return _mm512_cvtps_pd(_mm256_maskz_loadu_ps(_cvtu32_mask8(Readable(column)), row + column));
   }
-  static Doubles ShiftIn(Doubles d, Below below, int j) {
+  static Doubles ShiftIn(Doubles d, const Below& below, int j) {
     alignas(64) static constexpr std::int64_t kPick[kWidth][kWidth] = {
         {8, 0, 1, 2, 3, 4, 5, 6},  {9, 0, 1, 2, 3, 4, 5, 6},  {10, 0, 1, 2, 3, 4, 5, 6}, {11, 0, 1, 2, 3, 4, 5, 6},
         {12, 0, 1, 2, 3, 4, 5, 6}, {13, 0, 1, 2, 3, 4, 5, 6}, {14, 0, 1, 2, 3, 4, 5, 6}, {15, 0, 1, 2, 3, 4, 5, 6}};
     return _mm512_permutex2var_pd(d, _mm512_load_si512(kPick[j]), below);
   }
   static Doubles Add(Doubles a, Doubles b) { return _mm512_add_pd(a, b); }
-  static Doubles DivideBySix(Doubles a) { return _mm512_div_pd(a, _mm512_set1_pd(6.0)); }
+  static Doubles SixthOfSum(Doubles a, Doubles b) { return kernels::SixthOfSum(a, b); }
   static Doubles Widen(Floats f) { return _mm512_cvtps_pd(f); }
   static Floats Narrow(Doubles d) { return _mm512_cvtpd_ps(d); }
-  static Floats Select(Mask mask, Floats yes, Floats no) { return _mm256_mask_blend_ps(mask, no, yes); }
+  static Doubles WidenWhere(const unsigned char* lanes, Floats f, Doubles otherwise) {
+    return _mm512_mask_cvtps_pd(otherwise, MaskAt(lanes), f);
+  }
 };
 
 // The texels of 64 cells are built from three byte vectors R, G and B
@@ -164,12 +190,13 @@ ChannelTable Channel(const std::uint8_t* paddedEntries, int shift) {
   return table;
 }
 
-// n = int(float(h * 3)) for 16 cells, at most 765. A cell below 0 or not a
-// number comes out negative (min keeps a NaN, which converts to INT_MIN),
-// and the unsigned saturation of the packing below turns that into 0.
-[[gnu::always_inline]] inline __m512i Scaled(const float* heat) {
-  const __m512 scaled = _mm512_mul_ps(_mm512_loadu_ps(heat), _mm512_set1_ps(3.0f));
-  return _mm512_cvttps_epi32(_mm512_min_ps(_mm512_set1_ps(765.0f), scaled));
+// The palette entries of 16 cells as 32-bit integers: int(h), held to
+// 0 .. 255 (see PaletteEntryForHeat for why that is the entry). min keeps
+// 255 for +inf and passes a NaN on, which converts to INT_MIN, as does any
+// cell below -2^31; the unsigned saturation of the packing below turns
+// every negative number into 0.
+[[gnu::always_inline]] inline __m512i Entries(const float* heat) {
+  return _mm512_cvttps_epi32(_mm512_min_ps(_mm512_set1_ps(255.0f), _mm512_loadu_ps(heat)));
 }
 
 }  // namespace
@@ -179,13 +206,9 @@ void SpreadHeatAvx512(float* cells) { SpreadAlongDiagonals<Avx512Lanes, 6>(cells
 void HeatToTexelsAvx512(const float* cells, const std::uint8_t* paddedEntries, std::uint8_t* texels) {
   const ChannelTable red = Channel(paddedEntries, 0), green = Channel(paddedEntries, 8),
                      blue = Channel(paddedEntries, 16);
-  const __m512i third = _mm512_set1_epi16(static_cast<short>(43691));
   for (int i = 0; i < kSize * kSize; i += 64) {
-    // n < 766 fits 16 bits; n / 3 = (n * 43691) >> 17.
-    const __m512i n01 = _mm512_packus_epi32(Scaled(cells + i), Scaled(cells + i + 16));
-    const __m512i n23 = _mm512_packus_epi32(Scaled(cells + i + 32), Scaled(cells + i + 48));
-    const __m512i entries = _mm512_packus_epi16(_mm512_srli_epi16(_mm512_mulhi_epu16(n01, third), 1),
-                                                _mm512_srli_epi16(_mm512_mulhi_epu16(n23, third), 1));
+    const __m512i entries = _mm512_packus_epi16(_mm512_packus_epi32(Entries(cells + i), Entries(cells + i + 16)),
+                                                _mm512_packus_epi32(Entries(cells + i + 32), Entries(cells + i + 48)));
     const __mmask64 upperHalf = _mm512_movepi8_mask(entries);
     const __m512i r = red.Look(entries, upperHalf), g = green.Look(entries, upperHalf),
                   b = blue.Look(entries, upperHalf);

@@ -23,18 +23,16 @@ struct PortableLanes {
   struct Floats {
     float v[kWidth];
   };
-  using Mask = unsigned;
   using Below = Doubles;
 
   static Doubles ZeroDoubles() { return Doubles{}; }
-  static Floats ZeroFloats() { return Floats{}; }
   static Below ZeroBelow() { return Below{}; }
-  static Mask MaskOf(unsigned lanes) { return lanes; }
 
-  static Floats GatherOlds(const float* at, unsigned lanes) {
-    Floats olds;
-    for (int lane = 0; lane < kWidth; ++lane) olds.v[lane] = (lanes >> lane & 1u) != 0 ? at[lane * (kSize - 2)] : 0.0f;
-    return olds;
+  static void LoadSkewed(const float* at, int rows, Floats out[kWidth]) {
+    for (int lane = 0; lane < kWidth; ++lane) {
+      const float* row = at + kSize * (lane < rows ? lane : rows - 1) - 2 * lane;
+      for (int j = 0; j < kWidth; ++j) out[j].v[lane] = row[j];
+    }
   }
   static void StoreSkewed(float* firstRow, int column, unsigned rows, const Floats in[kWidth]) {
     for (int lane = 0; lane < kWidth; ++lane) {
@@ -63,9 +61,10 @@ struct PortableLanes {
     for (int lane = 0; lane < kWidth; ++lane) sum.v[lane] = a.v[lane] + b.v[lane];
     return sum;
   }
-  static Doubles DivideBySix(const Doubles& a) {
+  // Plain C++ has no fused multiply-add on every x86-64, so this one divides.
+  static Doubles SixthOfSum(const Doubles& a, const Doubles& b) {
     Doubles quotient;
-    for (int lane = 0; lane < kWidth; ++lane) quotient.v[lane] = a.v[lane] / 6.0;
+    for (int lane = 0; lane < kWidth; ++lane) quotient.v[lane] = (a.v[lane] + b.v[lane]) / 6.0;
     return quotient;
   }
   static Doubles Widen(const Floats& f) {
@@ -78,22 +77,21 @@ struct PortableLanes {
     for (int lane = 0; lane < kWidth; ++lane) narrow.v[lane] = static_cast<float>(d.v[lane]);
     return narrow;
   }
-  static Floats Select(Mask mask, const Floats& yes, const Floats& no) {
-    Floats chosen;
-    for (int lane = 0; lane < kWidth; ++lane) chosen.v[lane] = (mask >> lane & 1u) != 0 ? yes.v[lane] : no.v[lane];
+  static Doubles WidenWhere(const unsigned char* lanes, const Floats& f, const Doubles& otherwise) {
+    Doubles chosen;
+    for (int lane = 0; lane < kWidth; ++lane) chosen.v[lane] = (*lanes >> lane & 1u) != 0 ? f.v[lane] : otherwise.v[lane];
     return chosen;
   }
 };
 
-// n div 3 with n = int(float(h * 3)) for one row, n held to 0 .. 765 (a
-// cell that is not a number counts as 0). Written as selects, which the
-// compiler turns into vector code.
+// The palette entries of one row: int(h), held to 0 .. 255 (see
+// PaletteEntryForHeat; a cell that is not a number counts as 0). Written as
+// selects, which the compiler turns into vector code.
 void PaletteEntries(const float* heat, std::int32_t entries[kSize]) {
   for (int c = 0; c < kSize; ++c) {
-    float scaled = heat[c] * 3.0f;
-    scaled = scaled >= 0.0f ? scaled : 0.0f;
-    scaled = scaled <= 765.0f ? scaled : 765.0f;
-    entries[c] = static_cast<std::int32_t>(scaled) / 3;
+    float held = heat[c] >= 0.0f ? heat[c] : 0.0f;
+    held = held <= 255.0f ? held : 255.0f;
+    entries[c] = static_cast<std::int32_t>(held);
   }
 }
 

@@ -11,31 +11,40 @@
 // the same six floats in the same order in double, divided by 6 and rounded
 // once to float.
 //
-// A band reads each step's old cells as it needs them and writes its
-// results back once per block of W steps, as one skewed W x W block (a
-// transpose). One band is a chain of dependent additions and divisions, so
-// several bands ("slots") are kept in flight, their steps interleaved, each
-// a few blocks behind the band below it, which is all the head start its row
-// below needs. A slot that has finished its band takes the band `kSlots`
-// bands higher.
+// A band reads its old cells and writes its results once per block of W
+// steps, each as one skewed W x W block (a transpose). One band is a chain
+// of dependent additions, multiply-adds and conversions, so several bands
+// ("slots") are kept in flight, their steps interleaved, each a few blocks
+// behind the band below it, which is all the head start its row below
+// needs. When the lowest band is done every slot moves down one and the last
+// takes the next band.
 //
-// Lanes outside the written area (columns 0 and 127, rows past 126) keep the
-// cell's own value instead of a result, so the lanes above and to the right
-// see the cold edges exactly as stored, and nothing is written there.
+// Lanes outside the written area (columns 0 and 127) carry the cell's own
+// value instead of a result, so the lanes above and to the right see the
+// cold edges exactly as stored; nothing is written there or past row 126.
+//
+// What a slot carries from step to step lives in plain arrays of vectors
+// indexed only by constants, so that the compiler can keep it in registers;
+// what it keeps for the block at hand (the results, the row below, the lane
+// masks) lives in memory.
 //
 // This header is compiled once per instruction set; the `Lanes` policy of
 // each such file supplies the vector types and operations:
-//   kWidth; Doubles, Floats, Mask, Below;
-//   ZeroDoubles(), ZeroFloats(), ZeroBelow(), MaskOf(unsigned lanes),
-//   GatherOlds(const float* at, unsigned lanes) -> lane i = at[126 i] for the
-//       lanes in `lanes`, else 0 (row i + 1 is 128 floats on, 2 columns back);
+//   kWidth; Doubles, Floats, Below;
+//   ZeroDoubles(), ZeroBelow(),
+//   LoadSkewed(const float* at, int rows, Floats out[W]): out[j] lane i =
+//       at[128 min(i, rows - 1) - 2 i + j] (lane i is i rows on and 2 i
+//       columns back; lanes past `rows` read the last row again);
 //   StoreSkewed(float* firstRow, int column, unsigned rows, const Floats in[W]):
 //       firstRow[128 i + column - 2 i + j] = in[j] lane i for the lanes in
 //       `rows` and columns 1 .. 126;
 //   LoadBelow(const float* row, int column) -> row[column + j], j < W (0 outside 0 .. 127);
-//   ShiftIn(Doubles d, Below b, int j) -> {b[j], d[0], .., d[W-2]};
-//   Add, DivideBySix, Widen (float -> double), Narrow (double -> float),
-//   Select(Mask, Floats yes, Floats no).
+//   ShiftIn(Doubles d, const Below& b, int j) -> {b[j], d[0], .., d[W-2]};
+//   Add, SixthOfSum(a, b) -> (a + b) / 6, both operations rounded as the
+//       plain loop rounds them; Widen (float -> double),
+//   Narrow (double -> float),
+//   WidenWhere(const unsigned char* lanes, Floats f, Doubles otherwise) ->
+//       Widen(f) in the lanes in *lanes, `otherwise` elsewhere.
 // Everything here is a template or local, so each instruction set keeps its
 // own copy and no wider instruction leaks into code shared with other files.
 #pragma once
@@ -44,38 +53,16 @@
 
 namespace blazemere::fire::kernels {
 
-// What one slot carries from step to step, meant to stay in registers.
-template <class Lanes>
-struct WavefrontChain {
-  typename Lanes::Doubles left;    // this band's last results: the cells to the left
-  typename Lanes::Doubles below1;  // the row below one step ago ...
-  typename Lanes::Doubles below2;  // ... and two steps ago
-  typename Lanes::Doubles old;     // the cells' own old values
-  typename Lanes::Floats oldFloat;
-};
-
-// What one slot keeps for the block at hand.
-template <class Lanes>
-struct WavefrontBlock {
-  typename Lanes::Below below;                    // lane 0's row below for this block
-  typename Lanes::Floats results[Lanes::kWidth];  // this block's results, per step
-  const unsigned char* written;                   // the lanes written at each step of the block ...
-  const unsigned char* readable;                  // ... and those whose next cell lies in the field
-  const float* nextCells;                         // lane 0's cell one column ahead at the block's start
-  int band;
-  int block;  // within the band; < 0 before the band starts
-};
-
 template <class Lanes, int kSlots>
 void SpreadAlongDiagonals(float* cells) {
-  using Chain = WavefrontChain<Lanes>;
-  using Block = WavefrontBlock<Lanes>;
+  using Doubles = typename Lanes::Doubles;
+  using Floats = typename Lanes::Floats;
   constexpr int kSize = 128;
   constexpr int kLast = kSize - 2;  // the last row and column that are written
   constexpr int kWidth = Lanes::kWidth;
   constexpr int kBands = (kLast + kWidth - 1) / kWidth;
   // Lane 0 starts at column -1: the first two steps only pick up the left
-  // edge and the start of the row below. The last lane ends at column 126.
+  // edge and the start of the row below. The last lane ends past column 127.
   constexpr int kFirstColumn = -1;
   constexpr int kBlocksPerBand = (kLast + 2 * (kWidth - 1) - kFirstColumn + 1 + kWidth - 1) / kWidth;
   constexpr int kBandSteps = kBlocksPerBand * kWidth;
@@ -93,65 +80,45 @@ void SpreadAlongDiagonals(float* cells) {
   constexpr unsigned kAllLanes = (1u << kWidth) - 1;
   static_assert(kWidth <= 8, "a step's lanes are kept in one byte");
 
-  // The lanes whose cell is written, and those whose cell one column ahead
-  // lies in the field, at each step of a band: for a band of W rows and for
-  // the last band, which may hold fewer.
+  // The lanes whose cell is written at each step of a band.
   constexpr int kRowsInLastBand = kLast - (kBands - 1) * kWidth;
   struct LanesByStep {
-    unsigned char atStep[2][kBandSteps];
+    unsigned char written[kBandSteps];
   };
-  constexpr auto lanesWithin = [](int ahead, int first, int last) {
+  static constexpr LanesByStep kLanes = [] {
     LanesByStep table{};
     for (int step = 0; step < kBandSteps; ++step) {
       for (int lane = 0; lane < kWidth; ++lane) {
-        const int column = kFirstColumn + step + ahead - 2 * lane;
-        if (column < first || column > last) continue;
-        table.atStep[0][step] |= static_cast<unsigned char>(1u << lane);
-        if (lane < kRowsInLastBand) table.atStep[1][step] |= static_cast<unsigned char>(1u << lane);
+        const int column = kFirstColumn + step - 2 * lane;
+        if (column >= 1 && column <= kLast) table.written[step] |= static_cast<unsigned char>(1u << lane);
       }
     }
     return table;
+  }();
+  // Lanes outside the field read cells of the field that they do not need
+  // (the next row's start, the last row's end), which never reach a
+  // written cell: an unwritten lane's result is replaced by its own cell,
+  // and only another unwritten lane reads it. In the last band the lanes
+  // past row 126 read row 126 again, so that no read leaves the field.
+
+  // What a slot keeps for the block at hand.
+  struct Block {
+    Floats olds[kWidth];     // the cells one column ahead, per step
+    Floats results[kWidth];  // per step
+    typename Lanes::Below below;  // lane 0's row below
+    const unsigned char* written;
+    int band;
+    int block;  // within the band
   };
-  static constexpr LanesByStep kWritten = lanesWithin(0, 1, kLast);
-  static constexpr LanesByStep kReadable = lanesWithin(1, 0, kSize - 1);
 
   const auto firstRow = [cells](const Block& block) { return cells + (1 + block.band * kWidth) * kSize; };
 
-  const auto clear = [](Chain& chain) __attribute__((always_inline)) {
-    chain.left = chain.below1 = chain.below2 = chain.old = Lanes::ZeroDoubles();
-    chain.oldFloat = Lanes::ZeroFloats();
-  };
-
-  // Starts the block at hand for a busy slot: its lanes and lane 0's row
-  // below.
   const auto beginBlock = [&](Block& block) __attribute__((always_inline)) {
-    const int last = block.band == kBands - 1 ? 1 : 0;
-    block.written = &kWritten.atStep[last][block.block * kWidth];
-    block.readable = &kReadable.atStep[last][block.block * kWidth];
-    const int column = kFirstColumn + block.block * kWidth;
-    block.nextCells = firstRow(block) + column + 1;
+    const int step = block.block * kWidth;
+    block.written = &kLanes.written[step];
+    const int column = kFirstColumn + step;
+    Lanes::LoadSkewed(firstRow(block) + column + 1, block.band == kBands - 1 ? kRowsInLastBand : kWidth, block.olds);
     block.below = Lanes::LoadBelow(firstRow(block) - kSize, column + 1);
-  };
-
-  const auto step = [&](Chain& chain, Block& block, auto j) __attribute__((always_inline)) {
-    const auto below0 = Lanes::ShiftIn(chain.left, block.below, j);
-    const auto written = Lanes::MaskOf(block.written[j]);
-    const auto rightFloat = Lanes::GatherOlds(block.nextCells + j, block.readable[j]);
-    const auto right = Lanes::Widen(rightFloat);
-
-    auto sum = Lanes::Add(chain.below2, chain.below1);
-    sum = Lanes::Add(sum, below0);
-    sum = Lanes::Add(sum, chain.left);
-    sum = Lanes::Add(sum, chain.old);
-    sum = Lanes::Add(sum, right);
-    const auto result = Lanes::Select(written, Lanes::Narrow(Lanes::DivideBySix(sum)), chain.oldFloat);
-
-    block.results[j] = result;
-    chain.left = Lanes::Widen(result);
-    chain.below2 = chain.below1;
-    chain.below1 = below0;
-    chain.old = right;
-    chain.oldFloat = rightFloat;
   };
 
   const auto endBlock = [&](Block& block) __attribute__((always_inline)) {
@@ -160,27 +127,47 @@ void SpreadAlongDiagonals(float* cells) {
     ++block.block;
   };
 
-  // Slot i holds band `lowest + i`; band b runs from global block b * kPeriod
-  // for kBlocksPerBand blocks, so the busy slots are always the first few.
-  // A slot carries its chain over to the next band it takes: until a lane
-  // reaches column 1 its results are replaced by the cells it has read, so
-  // nothing stale reaches a written cell.
-  Chain chains[kSlots];
-  Block blocks[kSlots];
-  for (auto& chain : chains) clear(chain);
-  for (int i = 0; i < kSlots; ++i) {
-    blocks[i] = Block{};
-    blocks[i].below = Lanes::ZeroBelow();
-    blocks[i].band = i;
-    blocks[i].block = 0;
-  }
-  int lowest = 0;
+  // The slots' state lives inside this function, so that nothing outside
+  // it holds a pointer to the chains.
   [&]<int... k>(std::integer_sequence<int, k...>) {
+    // What a slot carries from step to step.
+    Doubles left[kSlots];    // this band's last results: the cells to the left
+    Doubles below1[kSlots];  // the row below one step ago ...
+    Doubles below2[kSlots];  // ... and two steps ago
+    Doubles old[kSlots];     // the cells' own old values
+    Block blocks[kSlots];
+
+    ((left[k] = below1[k] = below2[k] = old[k] = Lanes::ZeroDoubles()), ...);
+    ((blocks[k] = Block{}, blocks[k].below = Lanes::ZeroBelow(), blocks[k].band = k), ...);
+
+    const auto step = [&]<int slot>(int j) __attribute__((always_inline)) {
+      Block& block = blocks[slot];
+      const Doubles below0 = Lanes::ShiftIn(left[slot], block.below, j);
+      const Doubles right = Lanes::Widen(block.olds[j]);
+      Doubles sum = Lanes::Add(below2[slot], below1[slot]);
+      sum = Lanes::Add(sum, below0);
+      sum = Lanes::Add(sum, left[slot]);
+      sum = Lanes::Add(sum, old[slot]);
+      const Floats result = Lanes::Narrow(Lanes::SixthOfSum(sum, right));
+      block.results[j] = result;
+      left[slot] = Lanes::WidenWhere(&block.written[j], result, old[slot]);
+      below2[slot] = below1[slot];
+      below1[slot] = below0;
+      old[slot] = right;
+    };
+
     const auto blockOf = [&]<int busy>() __attribute__((always_inline)) {
       ((k < busy ? beginBlock(blocks[k]) : void()), ...);
-      for (int j = 0; j < kWidth; ++j) ((k < busy ? step(chains[k], blocks[k], j) : void()), ...);
+      for (int j = 0; j < kWidth; ++j) ((k < busy ? step.template operator()<k>(j) : void()), ...);
       ((k < busy ? endBlock(blocks[k]) : void()), ...);
     };
+
+    // Slot i holds band `lowest + i`; band b runs from global block b * kPeriod
+    // for kBlocksPerBand blocks, so the busy slots are always the first few.
+    // A slot carries its chain over to the next band it takes: until a lane
+    // reaches column 1 its results are replaced by the cells it has read, so
+    // nothing stale reaches a written cell.
+    int lowest = 0;
     for (int global = 0; global < kGlobalBlocks; ++global) {
       const int started = global / kPeriod + 1 - lowest;
       const int busy = started < kSlots ? started : kSlots;
@@ -188,10 +175,18 @@ void SpreadAlongDiagonals(float* cells) {
       ((present == k + 1 ? blockOf.template operator()<k + 1>() : void()), ...);
       if (blocks[0].block == kBlocksPerBand) {
         // The lowest band is done: every slot moves down one and the last
-        // takes the next band.
-        const Chain first = chains[0];
-        ((k + 1 < kSlots ? (chains[k] = chains[k + 1], blocks[k] = blocks[k + 1], void()) : void()), ...);
-        chains[kSlots - 1] = first;
+        // takes the next band. A block's buffers are filled afresh when it
+        // begins, so only the band and block numbers move.
+        const Doubles first[4] = {left[0], below1[0], below2[0], old[0]};
+        ((k + 1 < kSlots ? (left[k] = left[k + 1], below1[k] = below1[k + 1], below2[k] = below2[k + 1],
+                            old[k] = old[k + 1], blocks[k].band = blocks[k + 1].band,
+                            blocks[k].block = blocks[k + 1].block, void())
+                         : void()),
+         ...);
+        left[kSlots - 1] = first[0];
+        below1[kSlots - 1] = first[1];
+        below2[kSlots - 1] = first[2];
+        old[kSlots - 1] = first[3];
         blocks[kSlots - 1].band = ++lowest + kSlots - 1;
         blocks[kSlots - 1].block = 0;
       }
