@@ -1,9 +1,11 @@
-# The three kinds of test, labelled by what they need, so that a run can pick
+# The four kinds of test, labelled by what they need, so that a run can pick
 # what its machine has:
-#   unit   nothing: no display, no sound; the sanitizer run takes exactly these
-#   audio  real sound through SDL's disk driver, timed by the clock (which a
-#          sanitizer build would only slow down)
-#   x11    a display: the X server that tools/with-xvfb.sh starts
+#   unit     nothing: no display, no sound; the sanitizer run takes exactly these
+#   audio    real sound through SDL's disk driver, timed by the clock (which a
+#            sanitizer build would only slow down)
+#   x11      a display: the X server that tools/with-xvfb.sh starts
+#   install  the whole build, installed into a scratch prefix, and the
+#            validators of the desktop's files (tests/packaging)
 # The target "unit_tests" builds every unit test and nothing else.
 include(GoogleTest)
 find_package(GTest REQUIRED)
