@@ -3,10 +3,11 @@
 # ~/.local` does) and puts each installed file for the desktop before its
 # validator. Every row runs; each failing one is named with what its
 # validator said.
-# Usage: installed_files_test.sh BUILD_DIR PREFIX
+# Usage: installed_files_test.sh BUILD_DIR PREFIX SOURCE_DIR
 set -uo pipefail
 build=$1
 prefix=$2
+source=$3
 id=org.example.blazemere
 icon_sizes=(16 22 24 32 48 64 128 256)
 
@@ -68,6 +69,31 @@ xscreensaver_command() {
   [ "$arg" = "--xscreensaver" ] || { echo "command arg is '$arg'" >&2; return 1; }
 }
 
+# The validators accept an entry without translations; Japanese desktops
+# show these two.
+named_in_japanese() {
+  local key
+  for key in Name Comment; do
+    grep -q "^$key\[ja\]=." "$entry" || { echo "no $key[ja]" >&2; return 1; }
+  done
+}
+
+# The release the program calls itself, and screenshots that are the
+# README's pictures at the project's address (the validator only sees that
+# they are web addresses).
+metainfo_release_and_screenshots() {
+  local metainfo=$1 version homepage images image
+  version=$(xmllint --xpath 'string(/component/releases/release[1]/@version)' "$metainfo") || return 1
+  [ "$version" = "1.00" ] || { echo "release is '$version'" >&2; return 1; }
+  homepage=$(xmllint --xpath 'string(/component/url[@type="homepage"])' "$metainfo") || return 1
+  images=$(xmllint --xpath '/component/screenshots/screenshot/image/text()' "$metainfo") || return 1
+  [ "$(wc -l <<<"$images")" -eq 2 ] || { echo "not two screenshots: $images" >&2; return 1; }
+  while read -r image; do
+    [[ $image == "$homepage"* ]] || { echo "$image is not under $homepage" >&2; return 1; }
+    [ -f "$source/${image#"$homepage"}" ] || { echo "$image is no picture of the repository" >&2; return 1; }
+  done <<<"$images"
+}
+
 # The menu entry's command reaches both programs, side by side.
 programs_installed() {
   local exec
@@ -79,6 +105,8 @@ programs_installed() {
 
 check "desktop entry" desktop-file-validate "$entry"
 check "metainfo" appstreamcli validate --no-net --pedantic "$share/metainfo/$id.metainfo.xml"
+check "desktop entry in Japanese" named_in_japanese
+check "metainfo release and screenshots" metainfo_release_and_screenshots "$share/metainfo/$id.metainfo.xml"
 check "metainfo with entry and icons" appstreamcli validate-tree --no-net --pedantic "$prefix"
 check "man page renders" render_man_page "$share/man/man1/blazemere.1"
 check "man page NAME for whatis" lexgrog "$share/man/man1/blazemere.1"
