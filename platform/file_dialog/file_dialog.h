@@ -1,7 +1,13 @@
-// GetOpenFileName on FLTK: a modal chooser for one file to open, with one
-// file-type filter, starting in a given folder, proposing no name and
-// accepting a name that does not exist, as long as its full path fits the
-// caller's buffer.
+// GetOpenFileName: a modal chooser for one file to open, with one file-type
+// filter, starting in a given folder, proposing no name and accepting a name
+// that does not exist, as long as its full path fits the caller's buffer.
+//
+// On X11 it is the desktop's own chooser (GTK 3's, loaded at run time, so
+// the program neither links GTK nor needs it) wherever GTK 3 is installed
+// and starts on the display, and our own FLTK chooser everywhere else.
+// GTK's chooser takes only files that exist. BLAZEMERE_GTK3_LIBRARY names
+// another GTK 3 library to load; one that cannot be loaded (tests name a
+// missing file) leaves our own chooser.
 #pragma once
 
 #include <optional>
@@ -19,7 +25,9 @@ struct OpenFileRequest {
 
 // The chosen file's full path, or nothing when the user cancelled or closed
 // the chooser. A path longer than `longestPath` is refused with a message
-// box and the chooser stays open for another choice. Runs its own modal loop; returns once the chooser is gone.
+// box and the chooser stays open for another choice. Runs its own modal
+// loop, in which the program's other windows keep painting but take no
+// input; returns once the chooser is gone.
 [[nodiscard]] std::optional<std::string> ChooseFileToOpen(const OpenFileRequest& request);
 
 }  // namespace blazemere::platform

@@ -34,8 +34,10 @@ void SettingsDialogTest::TearDown() {
 }
 
 std::map<std::string, std::string> SettingsDialogTest::Environment() const {
+  // GTK without a session bus: settings kept in memory, no accessibility bus.
   return {{"HOME", folder_ + "/home"}, {"XDG_DATA_HOME", folder_ + "/home/data"},
-          {"XDG_CONFIG_HOME", folder_ + "/home/config"}};
+          {"XDG_CONFIG_HOME", folder_ + "/home/config"}, {"BLAZEMERE_GTK3_LIBRARY", gtk3Library_},
+          {"GSETTINGS_BACKEND", "memory"}, {"NO_AT_BRIDGE", "1"}};
 }
 
 void SettingsDialogTest::StartHost() {

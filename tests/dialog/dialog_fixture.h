@@ -81,6 +81,9 @@ class SettingsDialogTest : public ::testing::Test {
 
   XSession x_;
   std::string folder_;
+  // The GTK library the host loads for the desktop's chooser; a missing one
+  // (the default here) leaves our own chooser, "" the desktop's.
+  std::string gtk3Library_ = "/nonexistent/libgtk-3.so.0";
   std::unique_ptr<ChildProcess> host_;
   Window window_ = 0;
   WindowGeometry geometry_;

@@ -1,9 +1,9 @@
-// The FLTK file-open chooser: see file_dialog.h.
+// Our own file-open chooser, drawn with FLTK: see fltk_file_chooser.h.
 //
 // FLTK's own Fl_File_Chooser cannot carry a filter name with parentheses in
 // it and always adds "All Files", so the chooser is put together from FLTK's
 // file list and inputs here, with exactly the one filter it was asked for.
-#include "platform/file_dialog/file_dialog.h"
+#include "platform/file_dialog/fltk/fltk_file_chooser.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
@@ -18,12 +18,10 @@
 #include <climits>
 #include <cstdlib>
 #include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
 
+#include "platform/file_dialog/chooser_rules.h"
 #include "platform/file_dialog/fltk/file_filter_pattern.h"
 #include "platform/fltk/japanese_ui_font.h"
-#include "platform/message_box/message_box.h"
 #include "platform/paths/home_folder.h"
 
 namespace blazemere::platform {
@@ -31,21 +29,10 @@ namespace {
 
 constexpr int kFontSize = 13;
 
-bool IsFolder(const std::string& path) {
-  struct stat info {};
-  return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
 std::string CanonicalFolder(const std::string& path) {
   char resolved[PATH_MAX];
   if (realpath(path.c_str(), resolved) == nullptr) return path;
   return resolved;
-}
-
-std::string CurrentFolder() {
-  char buffer[PATH_MAX];
-  if (getcwd(buffer, sizeof buffer) == nullptr) return "/";
-  return buffer;
 }
 
 // A menu entry whose text is taken literally ("/" would open a submenu).
@@ -68,8 +55,7 @@ class FileOpenWindow {
         kind_(100, 285, 350, 25, "ﾌｧｲﾙの種類:"),
         open_(280, 325, 80, 25, "開く"),
         cancel_(370, 325, 80, 25, "ｷｬﾝｾﾙ"),
-        title_(request.title),
-        longestPath_(request.longestPath),
+        request_(request),
         pattern_(CaseInsensitiveFltkPattern(request.filterPatterns)) {
     window_.end();
     window_.set_modal();
@@ -96,7 +82,7 @@ class FileOpenWindow {
     kind_.value(0);
     open_.callback(&FileOpenWindow::OnOpen, this);
     cancel_.callback(&FileOpenWindow::OnCancel, this);
-    ShowFolder(IsFolder(request.initialFolder) ? request.initialFolder : CurrentFolder());
+    ShowFolder(StartFolder(request));
   }
 
   std::optional<std::string> Run() {
@@ -129,14 +115,7 @@ class FileOpenWindow {
       name_.value("");
       return;
     }
-    if (longestPath_ > 0 && path.size() > longestPath_) {
-      // Not the path itself: a long one without blanks would not wrap.
-      ShowMessageBox(title_,
-                     "ﾌｧｲﾙ名が長すぎます (" + std::to_string(path.size()) + " ﾊﾞｲﾄ)。\nﾌｫﾙﾀﾞ名を含めて " +
-                         std::to_string(longestPath_) + " ﾊﾞｲﾄ (UTF-8) までのﾌｧｲﾙを選んでください。",
-                     MessageBoxIcon::kError);
-      return;
-    }
+    if (!PathFitsOrSaySo(request_, path)) return;
     chosen_ = path;
     window_.hide();
   }
@@ -172,8 +151,7 @@ class FileOpenWindow {
   Fl_Choice kind_;
   Fl_Return_Button open_;
   Fl_Button cancel_;
-  std::string title_;
-  std::size_t longestPath_;
+  const OpenFileRequest& request_;
   std::string pattern_;
   std::string folder_;
   std::optional<std::string> chosen_;
@@ -181,7 +159,7 @@ class FileOpenWindow {
 
 }  // namespace
 
-std::optional<std::string> ChooseFileToOpen(const OpenFileRequest& request) {
+std::optional<std::string> ChooseFileWithFltk(const OpenFileRequest& request) {
   auto chooser = std::make_unique<FileOpenWindow>(request);
   return chooser->Run();
 }
