@@ -12,6 +12,8 @@ packages=(
   libx11-dev libxfixes-dev libfltk1.3-dev libxft-dev fontconfig fonts-ipafont-gothic
   libsdl2-dev libsdl2-mixer-dev libcdio-dev libcdio-paranoia-dev libjpeg-dev
   xdg-utils
+  # the desktop's own file chooser, loaded at run time when present
+  libgtk-3-0
   # the installed desktop files: the icons' PNG writer, and their validators
   libpng-dev desktop-file-utils appstream man-db libxml2-utils pngcheck librsvg2-bin
   # tests and benchmarks
