@@ -3,20 +3,24 @@
 // loop only clears and swaps, paced at 60 frames a second as the renderer
 // paces itself where the swap does not wait (Xvfb); Escape ends it.
 // With --textured each frame also makes the GL calls the fire's frame makes
-// (a textured square, a 128 x 128 texture uploaded with linear filters), on
-// a texture that never changes: the floor of what drawing the fire costs the
-// GL library, without any of the renderer's own code.
+// (the zoom's move, a textured square, a 128 x 128 texture uploaded with
+// linear filters), on a texture that never changes: the floor of what
+// drawing the fire costs the GL library, without any of the renderer's own
+// code. The square drifts as the fire's does, so that both cover as many
+// pixels at the same moment of a run.
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <thread>
 #include <vector>
 
 #include "common/names.h"
+#include "renderer/core/fire/zoom_step.h"
 
 namespace {
 
@@ -25,12 +29,14 @@ constexpr Clock::duration kFramePeriod = std::chrono::microseconds(16667);
 constexpr int kTextureSize = 128;
 Clock::time_point nextFrame;
 bool textured = false;
+std::int32_t zoomCounter = 0;
 std::vector<unsigned char> texels(kTextureSize * kTextureSize * 3, 0x80);
 
 // The fire's two triangles: texture corner (s, t) at (10 s - 5, 10 t - 5, -10).
 constexpr int kCorners[6][2] = {{0, 0}, {1, 0}, {1, 1}, {1, 1}, {0, 1}, {0, 0}};
 
 void DrawTexturedSquare() {
+  glTranslatef(0.0f, 0.0f, blazemere::fire::AdvanceZoom(zoomCounter));
   glBegin(GL_TRIANGLES);
   for (const auto& [s, t] : kCorners) {
     glTexCoord2d(s, t);

@@ -3,16 +3,20 @@
 # Xvfb, in turn and for the same time each,
 #   renderer  Blazemere.dll on its own, its frame rate from Mesa's own
 #             counter (GALLIUM_HUD=fps, dumped to a file, never drawn);
+#   floor     bench/bare_glut.cpp --textured: the fire's GL calls alone, on
+#             a fixed texture, counted the same way; what the GL library
+#             spends on the picture whatever our code does;
 #   xflame    the XScreenSaver hack `xflame -root`;
 #   saver     Blazemere.scr /s without music: the host and its renderer;
 #   saver+mp3 the same playing an MP3 file in a loop (SDL's disk driver).
 # Each is measured for SECONDS after 2 s of warming up; the rounds repeat
-# the four ROUNDS times, so a load from elsewhere falls on all of them alike.
+# the five ROUNDS times, so a load from elsewhere falls on all of them alike.
 # Prints the CPU seconds per second of the program (all its threads, Mesa's
 # rasterizer threads included), of its renderer where the host started one,
 # and of the X server, and the resident memory; then the medians over the
-# rounds, the renderer's CPU milliseconds per frame (what stays comparable
-# when a loaded machine holds the frame rate down) and its ratios to xflame.
+# rounds, the CPU milliseconds per frame of the renderer and of the floor
+# (what stays comparable when a loaded machine holds the frame rate down)
+# and the renderer's ratios to the floor and to xflame.
 # Usage: tools/measure-saver-cost.sh [BUILD_DIR] [SECONDS] [ROUNDS]   (build, 15, 3)
 set -euo pipefail
 . "$(dirname "$0")/measuring.sh"
@@ -62,7 +66,7 @@ measure() {
   t1=$(now); p1=$(cpu_ticks "$pid"); x1=$(cpu_ticks "$XVFB_PID")
   [ -z "$child" ] || c1=$(cpu_ticks "$child")
   local fps=-
-  if [ "$name" = renderer ]; then
+  if [ "$name" = renderer ] || [ "$name" = floor ]; then
     # One count a second since the start; the warm-up's are left out.
     fps=$(awk -v skip="$warm_up" 'NR > skip { s += $1; n++ } END { printf "%.1f", n ? s / n : 0 }' "$scratch/hud/fps")
   fi
@@ -86,6 +90,11 @@ for ((round = 1; round <= rounds; round++)); do
     "$build/bin/Blazemere.dll" &
   pid=$!; measure renderer "$pid"; stop "$pid"
 
+  rm -rf "$scratch/hud" && mkdir -p "$scratch/hud"
+  GALLIUM_HUD=fps GALLIUM_HUD_VISIBLE=false GALLIUM_HUD_PERIOD=1 GALLIUM_HUD_DUMP_DIR="$scratch/hud" \
+    "$build/bin/bare-glut" --textured &
+  pid=$!; measure floor "$pid"; stop "$pid"
+
   "$xflame" -root &
   pid=$!; measure xflame "$pid"; stop "$pid"
 
@@ -105,15 +114,24 @@ median() {
 echo
 echo "medians over $rounds rounds of $seconds s (CPU in seconds per second, resident memory in kB):"
 printf '%-10s %8s %9s %8s %6s %8s\n' "" cpu renderer xserver fps rss
-for name in renderer xflame saver saver+mp3; do
+for name in renderer floor xflame saver saver+mp3; do
   renderer=-; fps=-
   [ "$name" = "${name#saver}" ] || renderer=$(median "$name" renderer)
-  [ "$name" != renderer ] || fps=$(median "$name" fps)
+  [ "$name" != renderer ] && [ "$name" != floor ] || fps=$(median "$name" fps)
   printf '%-10s %8s %9s %8s %6s %8s\n' "$name" "$(median "$name" cpu)" "$renderer" "$(median "$name" xserver)" \
     "$fps" "$(median "$name" rss)"
 done
-awk '$1 == "renderer" && $9 > 0 { print $3 * 1000 / $9 }' "$log" | sort -n |
-  awk '{ v[NR] = $1 } END { printf "renderer CPU per frame: %.2f ms (median)\n", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+# per_frame NAME: the median CPU milliseconds per frame over NAME's rounds.
+per_frame() {
+  awk -v p="$1" '$1 == p && $9 > 0 { print $3 * 1000 / $9 }' "$log" | sort -n |
+    awk '{ v[NR] = $1 } END { printf "%.2f", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+# Each round's renderer and floor ran back to back, under much the same
+# load: the median of the rounds' ratios is steadier than a ratio of medians.
+floor_ratio=$(awk '$9 > 0 && $1 == "renderer" { r = $3 / $9 } $9 > 0 && $1 == "floor" && r { print r / ($3 / $9); r = 0 }' \
+  "$log" | sort -n | awk '{ v[NR] = $1 } END { printf "%.2f", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }')
+echo "CPU per frame (ms): renderer $(per_frame renderer), floor $(per_frame floor);" \
+  "renderer / floor, the median of the rounds' ratios: $floor_ratio"
 awk -v rc="$(median renderer cpu)" -v fc="$(median xflame cpu)" -v rx="$(median renderer xserver)" \
     -v fx="$(median xflame xserver)" \
     'BEGIN { printf "renderer / xflame: program %.2f, X server %.2f, both %.2f\n", rc / fc, rx / fx, (rc + rx) / (fc + fx) }'
