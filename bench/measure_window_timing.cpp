@@ -2,8 +2,10 @@
 // window with a given title exists (found by the same whole-tree title lookup
 // the host uses), and from an Escape key sent to that window until the
 // program has ended. Measured in-process, so no helper program's own start-up
-// is counted. Prints every run and the medians.
-// Usage: measure-window-timing RUNS TITLE PROGRAM [ARGUMENTS...]
+// is counted. Prints every run and the medians. With --resident-after S it
+// also reads the program's resident memory S seconds after its start, just
+// before the Escape.
+// Usage: measure-window-timing [--resident-after S] RUNS TITLE PROGRAM [ARGUMENTS...]
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
 #include <algorithm>
@@ -11,7 +13,9 @@
 #include <memory>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
+#include <utility>
 #include <sys/wait.h>
 #include <thread>
 #include <vector>
@@ -65,11 +69,33 @@ bool WaitForExit(pid_t pid) {
   return false;
 }
 
+// Resident memory of /proc/PID/status in kB: "rss N anon N file N".
+std::string ResidentMemory(pid_t pid) {
+  constexpr std::pair<const char*, const char*> kFields[] = {{"VmRSS:", "rss"}, {"RssAnon:", "anon"}, {"RssFile:", "file"}};
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  std::string line;
+  std::string found;
+  while (std::getline(status, line)) {
+    for (const auto& [key, label] : kFields) {
+      if (line.rfind(key, 0) != 0) continue;
+      if (!found.empty()) found += ' ';
+      found += std::string(label) + ' ' + std::to_string(std::atol(line.c_str() + std::string(key).size()));
+    }
+  }
+  return found.empty() ? "unknown" : found;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  double residentAfterSeconds = 0;
+  if (argc > 2 && std::string(argv[1]) == "--resident-after") {
+    residentAfterSeconds = std::atof(argv[2]);
+    argc -= 2;
+    argv += 2;
+  }
   if (argc < 4) {
-    std::fprintf(stderr, "usage: %s RUNS TITLE PROGRAM [ARGUMENTS...]\n", argv[0]);
+    std::fprintf(stderr, "usage: measure-window-timing [--resident-after S] RUNS TITLE PROGRAM [ARGUMENTS...]\n");
     return 2;
   }
   const int runs = std::atoi(argv[1]);
@@ -95,6 +121,10 @@ int main(int argc, char** argv) {
     }
     starts.push_back(Milliseconds(Clock::now() - started));
     std::this_thread::sleep_for(1s);  // let it settle: full screen, palette read
+    if (residentAfterSeconds > 0) {
+      std::this_thread::sleep_until(started + std::chrono::duration<double>(residentAfterSeconds));
+      std::printf("run %d: resident after %g s (kB): %s\n", run, residentAfterSeconds, ResidentMemory(pid).c_str());
+    }
     const auto escaped = Clock::now();
     SendEscape(display, window);
     if (!WaitForExit(pid)) {

@@ -19,6 +19,8 @@ packages=(
   # tests and benchmarks
   libgtest-dev libbenchmark-dev xvfb xdotool x11-utils x11-apps imagemagick
   sox libsox-fmt-mp3 lame
+  # the peer the saver's cost is measured against (xflame)
+  xscreensaver-data-extra
 )
 
 here=$(cd "$(dirname "$0")/.." && pwd)

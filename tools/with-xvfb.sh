@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Runs a command on a private Xvfb display and stops the server afterwards.
+# The command finds the server's process id in XVFB_PID (to measure it).
 # Usage: tools/with-xvfb.sh [-s WIDTHxHEIGHT] command [args...]
 set -euo pipefail
 
@@ -24,4 +25,4 @@ for _ in $(seq 1 100); do
 done
 [ -n "$display" ] || { echo "with-xvfb: Xvfb gave no display number" >&2; exit 1; }
 
-DISPLAY=":$display" "$@"
+DISPLAY=":$display" XVFB_PID=$xvfb_pid "$@"

@@ -148,4 +148,18 @@ TEST_F(RendererWindowTest, UnusablePaletteShowsErrorOverTheFireAndEndsWithOne) {
   }
 }
 
+// The box lives in a module beside the renderer, loaded only for a box. A
+// renderer copied somewhere without it still tells why it ends, on standard
+// error, and ends as it would after the box.
+TEST_F(RendererWindowTest, WithoutTheBoxModuleTheMessageGoesToStandardError) {
+  const std::string alone = MakeScratchFolder("renderer-alone") + "/Blazemere.dll";
+  std::filesystem::copy_file(BinDir() + "/Blazemere.dll", alone);
+  std::filesystem::remove(PalettePath());
+  ChildProcess renderer(alone, {}, {{"XDG_DATA_HOME", dataHome_}});
+  EXPECT_EQ(renderer.WaitForExit(10s), 1);
+  EXPECT_NE(renderer.StandardError().find("Error: Failed to open DIB file " + PalettePath()), std::string::npos)
+      << renderer.StandardError();
+  EXPECT_EQ(x_.WaitForWindow("Error", 0s), 0u);
+}
+
 }  // namespace

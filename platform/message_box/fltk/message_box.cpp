@@ -11,11 +11,11 @@
 #include <FL/x.H>
 
 #include <algorithm>
-#include <cstdio>
 
 #include "platform/fltk/fltk_display.h"
 #include "platform/fltk/japanese_ui_font.h"
 #include "platform/message_box/fltk/message_box_stacking.h"
+#include "platform/message_box/message_box_text.h"
 
 namespace blazemere::platform {
 
@@ -27,12 +27,6 @@ constexpr int kIconSize = 32;
 constexpr int kButtonWidth = 88;
 constexpr int kButtonHeight = 26;
 constexpr int kMinTextWidth = 120;
-
-void WriteToStandardError(const std::string& caption, const std::string& text) {
-  std::fprintf(stderr, "%s: %s%s", caption.c_str(), text.c_str(),
-               (!text.empty() && text.back() == '\n') ? "" : "\n");
-  std::fflush(stderr);
-}
 
 struct TextSize {
   int width = 0;
@@ -123,7 +117,7 @@ class MessageWindow {
 
 void ShowMessageBox(const std::string& caption, const std::string& text, MessageBoxIcon icon) {
   if (!EnsureFltkDisplay()) {
-    WriteToStandardError(caption, text);
+    WriteMessageToStandardError(caption, text);
     return;
   }
   MessageWindow box(caption, text, icon);
