@@ -15,6 +15,8 @@ packages=(
   # tests and benchmarks
   libgtest-dev libbenchmark-dev xvfb xdotool x11-utils x11-apps imagemagick
   sox libsox-fmt-mp3 lame
+  # the display mode under the real XScreenSaver, two monitors made with xrandr
+  xscreensaver x11-xserver-utils
 )
 
 here=$(cd "$(dirname "$0")/.." && pwd)
