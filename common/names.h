@@ -11,6 +11,11 @@ inline constexpr const char* kRendererWindowTitle = "Blazemere_VC";
 inline constexpr const char* kSaverWindowTitle = "Blazemere_Main";
 inline constexpr const char* kSettingsDialogTitle = "<Blazemere>";
 inline constexpr const char* kPreviewWindowTitle = "Preview Window";
+// The renderer's window inside another program's window (XScreenSaver's).
+// Not "Blazemere_VC": a saver run looks for that title on the whole display,
+// and would take a fire burning in a settings panel's preview for its own
+// renderer and never end.
+inline constexpr const char* kEmbeddedRendererWindowTitle = "Blazemere_VC (embedded)";
 
 // The programs and the settings file, all in the host folder.
 inline constexpr const char* kRendererFileName = "Blazemere.dll";

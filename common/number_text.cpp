@@ -131,4 +131,19 @@ std::optional<double> ReadLeadingNumber(std::string_view text) {
   return std::strtod(number.c_str(), nullptr);
 }
 
+std::optional<std::uint32_t> ReadWindowId(std::string_view text) {
+  int base = 10;
+  if (text.starts_with("0x") || text.starts_with("0X")) {
+    base = 16;
+    text.remove_prefix(2);
+  } else if (text.size() > 1 && text.front() == '0') {
+    base = 8;
+    text.remove_prefix(1);
+  }
+  std::uint32_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size() || value == 0) return std::nullopt;
+  return value;
+}
+
 }  // namespace blazemere

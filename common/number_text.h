@@ -38,4 +38,11 @@ enum class Rounding {
 // Nothing when it holds no digit.
 [[nodiscard]] std::optional<double> ReadLeadingNumber(std::string_view text);
 
+// A window id as X programs hand one over ($XSCREENSAVER_WINDOW, the
+// --window-id of a settings panel): the whole text as strtoul reads it with
+// base 0, so decimal, hexadecimal after "0x" or "0X", octal after a leading
+// 0. Nothing for 0, a sign, blanks, anything after the digits or a value
+// beyond 32 bits.
+[[nodiscard]] std::optional<std::uint32_t> ReadWindowId(std::string_view text);
+
 }  // namespace blazemere

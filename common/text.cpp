@@ -27,6 +27,16 @@ std::string_view Trim(std::string_view text, std::string_view blanks) {
   return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
+std::vector<std::string_view> Words(std::string_view text, std::string_view blanks) {
+  std::vector<std::string_view> words;
+  for (std::size_t start = text.find_first_not_of(blanks); start != std::string_view::npos;) {
+    const std::size_t end = std::min(text.find_first_of(blanks, start), text.size());
+    words.push_back(text.substr(start, end - start));
+    start = text.find_first_not_of(blanks, end);
+  }
+  return words;
+}
+
 bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }

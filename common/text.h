@@ -1,11 +1,12 @@
-// The project's one module of small text helpers: trimming, ASCII case
-// folding and comparison, and stepping through UTF-8 without decoding it.
+// The project's one module of small text helpers: trimming, words, ASCII
+// case folding and comparison, and stepping through UTF-8 without decoding it.
 // Every part that needs one of these uses this module; none keeps its own.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace blazemere {
 
@@ -14,6 +15,9 @@ inline constexpr std::string_view kBlanks = " \t";
 
 // `text` without the characters of `blanks` at either end.
 [[nodiscard]] std::string_view Trim(std::string_view text, std::string_view blanks = kBlanks);
+
+// The words of `text`: the runs between characters of `blanks`.
+[[nodiscard]] std::vector<std::string_view> Words(std::string_view text, std::string_view blanks = kBlanks);
 
 [[nodiscard]] bool IsAsciiLetter(char c);
 

@@ -21,6 +21,8 @@ packages=(
   sox libsox-fmt-mp3 lame
   # the peer the saver's cost is measured against (xflame)
   xscreensaver-data-extra
+  # the display mode under the real XScreenSaver, two monitors made with xrandr
+  xscreensaver x11-xserver-utils
 )
 
 here=$(cd "$(dirname "$0")/.." && pwd)

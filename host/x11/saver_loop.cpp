@@ -5,8 +5,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <optional>
+#include <string>
 
-#include "common/names.h"
 #include "host/x11/shutdown_signals.h"
 #include "platform/x11/x11_titled_window.h"
 
@@ -101,13 +102,15 @@ void RunSaverLoop(platform::X11Connection& connection, platform::X11Cursor& curs
   Display* display = connection.display();
   ShutdownSignals signals;
   const ServerLossEndsRun serverLoss(window, cursor);
-  const HiddenWindow saverWindow(connection, names::kSaverWindowTitle);
+  // XScreenSaver's display mode shows no window of its own.
+  std::optional<HiddenWindow> saverWindow;
+  if (!window.caption().empty()) saverWindow.emplace(connection, std::string(window.caption()).c_str());
   window.FormLoad(Clock::now());
   bool unloading = false;
   while (!unloading && !window.UnloadRequested()) {
     WaitForEvents(display, signals.fd(), window);
     if (signals.Arrived()) unloading = true;
-    if (HandleXEvents(display, saverWindow.id())) unloading = true;
+    if (HandleXEvents(display, saverWindow ? saverWindow->id() : None)) unloading = true;
     if (!unloading) window.RunDueTimers(Clock::now());
   }
   window.QueryUnload();

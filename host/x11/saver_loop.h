@@ -1,7 +1,8 @@
-// The saver window's life on X11: the hidden window "Blazemere_Main", one
-// loop that waits on the X connection, the shutdown signals and the next due
-// timer, and the unload, whatever ends the run: the renderer's window going
-// away, SIGTERM, SIGINT, SIGHUP, the window being destroyed or the X server
+// The saver window's life on X11: the hidden window "Blazemere_Main" (none
+// in XScreenSaver's display mode), one loop that waits on the X connection,
+// the shutdown signals and the next due timer, and the unload, whatever ends
+// the run: the renderer going away, SIGTERM (XScreenSaver's way to end its
+// display mode), SIGINT, SIGHUP, the window being destroyed or the X server
 // going away.
 #pragma once
 

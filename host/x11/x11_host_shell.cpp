@@ -1,6 +1,9 @@
 // The host on an X11 desktop: see x11_host_shell.h.
 #include "host/x11/x11_host_shell.h"
 
+#include <cstdio>
+
+#include "common/names.h"
 #include "host/x11/dialog/settings_dialog.h"
 #include "host/x11/preview_window.h"
 #include "host/x11/saver_loop.h"
@@ -47,6 +50,15 @@ bool X11HostShell::InstanceLockHeldElsewhere() {
 void X11HostShell::ShowMessage(const std::string& caption, const std::string& text) {
   if (connection_) platform::ShareConnectionWithFltk(*connection_);
   platform::ShowMessageBox(caption, text, platform::MessageBoxIcon::kNone);
+}
+
+void X11HostShell::LogProblem(const std::string& text) {
+  std::fprintf(stderr, "%s: %s\n", names::kHostFileName, text.c_str());
+}
+
+std::string X11HostShell::MusicLockPath() {
+  if (!connection_) return {};
+  return platform::InstanceLockPath(platform::MusicLockName(DisplayString(connection_->display())));
 }
 
 void X11HostShell::RunPreview(std::uint32_t parentHandle) {

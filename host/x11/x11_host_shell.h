@@ -25,6 +25,8 @@ class X11HostShell final : public HostShell {
   platform::MultimediaLayer* Multimedia() override;
   [[nodiscard]] bool InstanceLockHeldElsewhere() override;
   void ShowMessage(const std::string& caption, const std::string& text) override;
+  void LogProblem(const std::string& text) override;
+  [[nodiscard]] std::string MusicLockPath() override;
   void RunPreview(std::uint32_t parentHandle) override;
   void RunSettingsDialog(HostContext& context) override;
   void RunSaverWindow(SaverWindow& window) override;

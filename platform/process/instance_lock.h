@@ -35,6 +35,11 @@ class InstanceLock {
 // however the display is written (":0" and ":0.0" are one server).
 [[nodiscard]] std::string InstanceLockName(std::string_view displayName);
 
+// "Blazemere-<display>-music.lock": held by the one saver of XScreenSaver's
+// display mode that plays the music while the others, one per monitor of
+// the same server, only draw.
+[[nodiscard]] std::string MusicLockName(std::string_view displayName);
+
 // $XDG_RUNTIME_DIR/<name>, or, without one, <name> in /tmp/blazemere-<uid>,
 // a folder only this user may enter (made if missing); empty when neither
 // folder can be had.

@@ -1,8 +1,9 @@
 // Starting another program by its path, the way the host starts its renderer
 // and the settings dialog hands an address on: no shell in between, no
-// waiting for it.
+// waiting for it; and stopping one it started.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,5 +24,10 @@ inline constexpr ProcessId kNoProcess = -1;
 // starter runs on. Returns true if `process` is among them or is already
 // gone (kNoProcess included).
 [[nodiscard]] bool HasProgramEnded(ProcessId process);
+
+// Asks a program this process started, and has not yet seen end, to end
+// (SIGTERM), waits up to `grace` for it and ends it outright after that;
+// collects it either way. Returns at once for kNoProcess.
+void StopProgram(ProcessId process, std::chrono::milliseconds grace);
 
 }  // namespace blazemere::platform

@@ -1,8 +1,8 @@
 // Blazemere.dll: the full-screen fire. Opens the window "Blazemere_VC" (the
 // host watches for it by that title), hides the pointer and burns until
-// Escape or until the window is closed.
+// Escape or until the window is closed. Asked to burn on another program's
+// window (--window-id, --root), it leaves GLUT aside: renderer/glx_embed.
 #include <GL/freeglut.h>
-#include <GL/glu.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -11,6 +11,8 @@
 #include "common/names.h"
 #include "platform/files/files.h"
 #include "renderer/effect/fire_effect.h"
+#include "renderer/effect/fire_gl_state.h"
+#include "renderer/glx_embed/embedded_fire.h"
 #include "renderer/glut/fire_window_focus.h"
 #include "renderer/glut/frame_pacer.h"
 
@@ -23,18 +25,6 @@ FramePacer framePacer;
 bool fireReady = false;  // Init has run: before it there is no fire to draw
 
 constexpr unsigned char kEscape = 27;
-
-void InitGl() {
-  glEnable(GL_TEXTURE_2D);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluPerspective(45.0, 1.0, 0.1f, 100.0);
-  glTranslatef(0.0f, 0.0f, -2.0f);
-  glShadeModel(GL_SMOOTH);
-  glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-  // The projection stays the current matrix for good: the zoom piles its
-  // translations onto it frame after frame.
-}
 
 void Display() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -88,6 +78,10 @@ void CoverScreen() {
 
 int main(int argc, char** argv) {
   blazemere::platform::IgnoreFileSizeLimitSignal();
+  const blazemere::renderer::EmbedTarget target = blazemere::renderer::EmbedTargetOf(argc, argv);
+  if (target.kind != blazemere::renderer::EmbedTarget::Kind::kOwnWindow) {
+    return blazemere::renderer::RunEmbeddedFire(target, fireEffect);
+  }
   glutInitWindowSize(300, 300);
   glutInit(&argc, argv);
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);

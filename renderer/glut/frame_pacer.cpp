@@ -69,6 +69,11 @@ void FramePacer::Start() {
   schedule_.emplace(blazemere::fire::FramePeriodNanoseconds(RefreshRateHz(display)));
 }
 
+void FramePacer::StartWithoutSwaps() {
+  Display* display = glXGetCurrentDisplay();
+  schedule_.emplace(blazemere::fire::FramePeriodNanoseconds(display != nullptr ? RefreshRateHz(display) : 0));
+}
+
 void FramePacer::WaitForNextFrame() {
   if (!schedule_) return;
   const std::int64_t due = schedule_->NextFrameStart(MonotonicNanoseconds());

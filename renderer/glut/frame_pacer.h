@@ -13,6 +13,9 @@ class FramePacer {
  public:
   // Once, with the fire window's GL context current.
   void Start();
+  // Once, for a drawable whose buffers are never swapped (a pixmap): the
+  // sleep alone paces, at the display's refresh rate.
+  void StartWithoutSwaps();
   // From the idle callback: returns when the next frame may be drawn.
   void WaitForNextFrame();
 

@@ -46,5 +46,18 @@ TEST(NumberText, WholeAndLeadingNumbers) {
   for (const auto& [text, value] : leading) EXPECT_EQ(ReadLeadingNumber(text), value) << "'" << text << "'";
 }
 
+// As XScreenSaver writes ids ("0x40000F") and as strtoul with base 0 reads them.
+TEST(NumberText, WindowIds) {
+  using Id = std::optional<std::uint32_t>;
+  const std::tuple<const char*, Id> rows[] = {
+      {"0x40000F", 0x40000F}, {"0X1e00007", 0x1e00007}, {"4194319", 4194319}, {"017", 15},
+      {"0xffffffff", 0xffffffffu}, {"4294967295", 0xffffffffu}, {"0x100000000", std::nullopt},
+      {"4294967296", std::nullopt}, {"0", std::nullopt}, {"0x0", std::nullopt}, {"0x", std::nullopt},
+      {"", std::nullopt}, {"-5", std::nullopt}, {"+5", std::nullopt}, {" 5", std::nullopt},
+      {"5 ", std::nullopt}, {"12abc", std::nullopt}, {"08", std::nullopt}, {"&H1F", std::nullopt},
+  };
+  for (const auto& [text, id] : rows) EXPECT_EQ(ReadWindowId(text), id) << "'" << text << "'";
+}
+
 }  // namespace
 }  // namespace blazemere

@@ -25,5 +25,28 @@ TEST(CommandLine, PreviewHandle) {
   for (const auto& [line, handle] : rows) EXPECT_EQ(PreviewHandleOf(line), handle) << "command line '" << line << "'";
 }
 
+// XScreenSaver runs "--xscreensaver" as written; its settings panel's
+// preview appends "--window-id ID". Nothing else reaches the display mode.
+TEST(CommandLine, DisplayMode) {
+  using Preview = std::optional<std::uint32_t>;
+  const std::tuple<const char*, HostMode, Preview> rows[] = {
+      {"--xscreensaver", HostMode::kDisplayMode, std::nullopt},
+      {"--xscreensaver --window-id 0x400E22", HostMode::kDisplayMode, 0x400E22},
+      {"--xscreensaver  --window-id   4194338", HostMode::kDisplayMode, 4194338},
+      {"--xscreensaver --window-id", HostMode::kDisplayMode, 0},
+      {"--xscreensaver --window-id nine", HostMode::kDisplayMode, 0},
+      {"--xscreensaver --root", HostMode::kDisplayMode, std::nullopt},
+      {"--xscreensavers", HostMode::kNothing, std::nullopt},
+      {"-xscreensaver", HostMode::kNothing, std::nullopt},
+      {"/s --xscreensaver", HostMode::kSaver, std::nullopt},
+  };
+  for (const auto& [line, mode, preview] : rows) {
+    EXPECT_EQ(HostModeOf(line), mode) << "command line '" << line << "'";
+    if (mode == HostMode::kDisplayMode) {
+      EXPECT_EQ(DisplayModePreviewOf(line), preview) << "command line '" << line << "'";
+    }
+  }
+}
+
 }  // namespace
 }  // namespace blazemere::host

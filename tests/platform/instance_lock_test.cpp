@@ -19,6 +19,10 @@ TEST(InstanceLock, OneLockPerServer) {
     EXPECT_EQ(InstanceLockName(a) == InstanceLockName(b), same) << a << " / " << b;
   }
   EXPECT_EQ(InstanceLockName("/tmp/launch-x/org.xquartz:0").find('/'), std::string::npos);
+  // The display mode's music lock is per server too, and never the instance lock.
+  EXPECT_EQ(MusicLockName(":0"), MusicLockName(":0.1"));
+  EXPECT_NE(MusicLockName(":0"), MusicLockName(":1"));
+  EXPECT_NE(MusicLockName(":0"), InstanceLockName(":0"));
 }
 
 TEST(InstanceLock, HeldByOneAtATime) {

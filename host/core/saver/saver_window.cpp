@@ -7,7 +7,8 @@
 
 namespace blazemere::host {
 
-SaverWindow::SaverWindow(HostContext& context, Services services) : context_(context), services_(services) {
+SaverWindow::SaverWindow(HostContext& context, Services services, std::optional<DisplayMode> displayMode)
+    : context_(context), services_(services), displayMode_(std::move(displayMode)) {
   if (services_.multimedia != nullptr) bgm_.emplace(*services_.multimedia, context_.settings);
 }
 
@@ -16,8 +17,15 @@ void SaverWindow::FormLoad(Clock::time_point now) {
   if (!WritePaletteRampFile(platform::MapDriveLetterPath(names::kPaletteImagePath))) {
     // The renderer tells the user that it cannot read the palette.
   }
-  rendererPid_ = platform::StartProgram(context_.hostFolder + "/" + names::kRendererFileName);
+  rendererPid_ = platform::StartProgram(context_.hostFolder + "/" + names::kRendererFileName,
+                                        displayMode_ ? displayMode_->rendererArguments : std::vector<std::string>{});
   watch_ = RendererWatch(now);
+  if (!displayMode_ || TakeMusicTurn()) StartMusic(now);
+  timers_[Index(Timer::kRendererWatch)].Enable(now);
+}
+
+void SaverWindow::StartMusic(Clock::time_point now) {
+  musicStarted_ = true;
   if (bgm_ && context_.settings.bgmMode == MusicKind::kAudioCd) {
     bgm_->OpenCdAudio();
     timers_[Index(Timer::kCdWatch)].Enable(now);  // the CD watch starts the disc
@@ -29,7 +37,14 @@ void SaverWindow::FormLoad(Clock::time_point now) {
       timers_[Index(Timer::kMp3Repeat)].Enable(now);
     }
   }
-  timers_[Index(Timer::kRendererWatch)].Enable(now);
+}
+
+bool SaverWindow::TakeMusicTurn() {
+  if (!bgm_) return false;
+  if (!musicLock_ || musicLock_->state() == platform::InstanceLock::State::kHeldElsewhere) {
+    musicLock_.emplace(displayMode_->musicLockPath);
+  }
+  return musicLock_->state() != platform::InstanceLock::State::kHeldElsewhere;
 }
 
 void SaverWindow::Tick(Timer timer, Clock::time_point now) {
@@ -41,11 +56,14 @@ void SaverWindow::Tick(Timer timer, Clock::time_point now) {
       if (!bgm_ || !bgm_->WatchCdAudio()) timers_[Index(Timer::kCdWatch)].Disable();
       break;
     case Timer::kRendererWatch: {
-      const bool windowFound = services_.windows.FindWindowByTitle(names::kRendererWindowTitle) != 0;
       const bool rendererEnded = platform::HasProgramEnded(rendererPid_);
+      const bool windowFound =
+          displayMode_ ? !rendererEnded : services_.windows.FindWindowByTitle(names::kRendererWindowTitle) != 0;
       if (!watch_.KeepRunning(windowFound, rendererEnded, now)) {
         timers_[Index(Timer::kRendererWatch)].Disable();
         unloadRequested_ = true;
+      } else if (displayMode_ && !musicStarted_ && TakeMusicTurn()) {
+        StartMusic(now);
       }
       break;
     }
@@ -66,9 +84,7 @@ std::optional<SaverWindow::Clock::time_point> SaverWindow::NextDue() const {
   return next;
 }
 
-void SaverWindow::QueryUnload() {
-  if (unloaded_) return;
-  unloaded_ = true;
+void SaverWindow::StopMusic() {
   WindowTimer& cdWatch = timers_[Index(Timer::kCdWatch)];
   if (cdWatch.enabled()) {
     cdWatch.Disable();
@@ -81,9 +97,21 @@ void SaverWindow::QueryUnload() {
       bgm_->CloseMp3();
     }
   }
+}
+
+void SaverWindow::QueryUnload() {
+  if (unloaded_) return;
+  unloaded_ = true;
+  if (musicStarted_) StopMusic();
   if (context_.mode == HostMode::kSaver) {
     context_.savedCursorCount = services_.cursor.ShowCursor(context_.savedCursorCount != 0);
   }
+  if (displayMode_) {
+    musicLock_.reset();  // only once the music is silent: the next holder starts its own
+    if (!platform::HasProgramEnded(rendererPid_)) platform::StopProgram(rendererPid_, kRendererStopGrace);
+  }
 }
+
+std::string_view SaverWindow::caption() const { return displayMode_ ? "" : names::kSaverWindowTitle; }
 
 }  // namespace blazemere::host

@@ -5,12 +5,17 @@
 // "Blazemere_Main", runs the timers this object enables and calls
 // QueryUnload whatever ends the run: the renderer's window going away, a
 // shutdown signal, the window being destroyed or the desktop going away.
+//
+// In XScreenSaver's display mode the same run draws onto XScreenSaver's
+// window instead, once per monitor: see DisplayMode.
 #pragma once
 
 #include <array>
 #include <chrono>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "host/core/music/blazemere_bgm.h"
 #include "host/core/saver/renderer_watch.h"
@@ -18,6 +23,7 @@
 #include "host/core/startup/host_context.h"
 #include "platform/cursor/cursor.h"
 #include "platform/mci/multimedia_layer.h"
+#include "platform/process/instance_lock.h"
 #include "platform/process/process.h"
 #include "platform/window_lookup/window_lookup.h"
 
@@ -41,7 +47,21 @@ class SaverWindow {
     platform::MultimediaLayer* multimedia;
   };
 
-  SaverWindow(HostContext& context, Services services);
+  // XScreenSaver's display mode. XScreenSaver starts one saver per monitor,
+  // all in the same moment, and ends each with a signal, never waiting: so
+  // the renderer is started on the window it gave (`rendererArguments`), the
+  // run shows no window of its own, ends when its own renderer process ends
+  // (a window title cannot tell the monitors' renderers apart) and stops
+  // that renderer at its end. Only the saver holding the music lock plays
+  // the music; one that finds the lock held tries again at every renderer
+  // watch, and takes over once the holder has ended. Without `Services`'s
+  // multimedia (a preview) no lock is ever taken.
+  struct DisplayMode {
+    std::vector<std::string> rendererArguments;
+    std::string musicLockPath;  // empty where no lock can be had: the music plays
+  };
+
+  SaverWindow(HostContext& context, Services services, std::optional<DisplayMode> displayMode = std::nullopt);
   SaverWindow(const SaverWindow&) = delete;
   SaverWindow& operator=(const SaverWindow&) = delete;
 
@@ -61,15 +81,33 @@ class SaverWindow {
   // True once the renderer watch has ended the run.
   [[nodiscard]] bool UnloadRequested() const { return unloadRequested_; }
 
-  // Form_QueryUnload: stops the music, gives the pointer back. Runs once;
-  // later calls do nothing.
+  // Form_QueryUnload: stops the music, gives the pointer back (in the
+  // display mode: lets the music lock go and stops the renderer). Runs
+  // once; later calls do nothing.
   void QueryUnload();
+
+  // The hidden window's title, which a second host looks for; empty in the
+  // display mode, which shows no window: its savers, one per monitor, must
+  // not take each other for a running saver.
+  [[nodiscard]] std::string_view caption() const;
+
+  // How long the display mode's unload waits for its renderer to end after
+  // asking it to; XScreenSaver never waits for us.
+  static constexpr std::chrono::milliseconds kRendererStopGrace{250};
 
  private:
   static std::size_t Index(Timer which) { return static_cast<std::size_t>(which); }
+  void StartMusic(Clock::time_point now);
+  void StopMusic();
+  // The display mode's turn to play the music; true once this saver holds
+  // the lock (or none can be had).
+  bool TakeMusicTurn();
 
   HostContext& context_;
   Services services_;
+  std::optional<DisplayMode> displayMode_;
+  std::optional<platform::InstanceLock> musicLock_;
+  bool musicStarted_ = false;
   std::optional<music::BlazemereBgm> bgm_;
   platform::ProcessId rendererPid_ = platform::kNoProcess;
   std::array<WindowTimer, 3> timers_ = {WindowTimer(std::chrono::milliseconds(1000)),

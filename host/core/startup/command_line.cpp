@@ -1,6 +1,7 @@
 // Command-line parsing: see command_line.h.
 #include "host/core/startup/command_line.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string_view>
@@ -40,6 +41,8 @@ std::uint32_t HexWindowId(std::string_view digits) {
   return static_cast<std::uint32_t>(value);
 }
 
+constexpr const char* kDisplayModeWord = "--xscreensaver";
+
 bool StartsWithHexPrefix(std::string_view text) {
   return text.size() >= 2 && ((text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) ||
                               (text[0] == '&' && (text[1] == 'h' || text[1] == 'H')));
@@ -65,6 +68,9 @@ std::string ModeLetterOf(const std::string& commandLine) {
 
 HostMode HostModeOf(const std::string& commandLine) {
   if (commandLine.empty()) return HostMode::kSaverWithPointer;
+  if (commandLine == kDisplayModeWord || commandLine.starts_with(std::string(kDisplayModeWord) + " ")) {
+    return HostMode::kDisplayMode;
+  }
   const std::string letter = ModeLetterOf(commandLine);
   if (letter == "P") return HostMode::kPreview;
   if (letter == "C") return HostMode::kSettings;
@@ -82,6 +88,14 @@ std::uint32_t PreviewHandleOf(const std::string& commandLine) {
   const double value = std::nearbyint(*number);  // default rounding: half to even
   if (!(value >= 0.0 && value <= 4294967295.0)) return 0;
   return static_cast<std::uint32_t>(value);
+}
+
+std::optional<std::uint32_t> DisplayModePreviewOf(const std::string& commandLine) {
+  const std::vector<std::string_view> words = Words(commandLine);
+  const auto option = std::find(words.begin(), words.end(), "--window-id");
+  if (option == words.end()) return std::nullopt;
+  if (option + 1 == words.end()) return 0;
+  return ReadWindowId(*(option + 1)).value_or(0);
 }
 
 }  // namespace blazemere::host

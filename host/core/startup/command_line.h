@@ -1,9 +1,11 @@
 // The screen-saver command line as Windows passes it ("/s", "/c:1234",
 // "/p 1234", nothing): the mode letter, the mode it asks for and the preview
-// window handle.
+// window handle; and XScreenSaver's ("--xscreensaver", perhaps with a
+// preview's "--window-id 0x...").
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,7 @@ enum class HostMode {
   kSaver,             // mode letter "S": the saver with the pointer hidden
   kSaverWithPointer,  // an empty command line: the saver, the pointer left alone
   kNothing,           // anything else: the host ends silently
+  kDisplayMode,       // first word "--xscreensaver": XScreenSaver's display mode
 };
 
 [[nodiscard]] HostMode HostModeOf(const std::string& commandLine);
@@ -32,5 +35,11 @@ enum class HostMode {
 // half to even, or hex after "0x" or "&H" (either case). 0 when there is no
 // number or it does not fit a 32-bit window id (a negative one included).
 [[nodiscard]] std::uint32_t PreviewHandleOf(const std::string& commandLine);
+
+// The display mode's preview window: the id after the word "--window-id",
+// which xscreensaver-settings appends to the command for its preview (the
+// daemon itself never does). Nothing without that word; 0 when the id after
+// it is missing or unusable (ReadWindowId).
+[[nodiscard]] std::optional<std::uint32_t> DisplayModePreviewOf(const std::string& commandLine);
 
 }  // namespace blazemere::host

@@ -33,6 +33,16 @@ class HostShell {
   // MessageBoxA with only an OK button and no icon; returns once dismissed.
   virtual void ShowMessage(const std::string& caption, const std::string& text) = 0;
 
+  // A problem of the display mode, which has no window where it could be
+  // seen (XScreenSaver's covers the screen): written where the desktop
+  // keeps programs' messages (XScreenSaver's log takes standard error).
+  virtual void LogProblem(const std::string& text) = 0;
+
+  // The display mode's music lock file: one per user and display, so that
+  // of the savers XScreenSaver starts on the monitors of one display only
+  // one plays the music. Empty where no lock can be had.
+  [[nodiscard]] virtual std::string MusicLockPath() = 0;
+
   // The preview window Blazemere_R inside `parentHandle`; returns once the
   // preview has ended.
   virtual void RunPreview(std::uint32_t parentHandle) = 0;

@@ -5,6 +5,7 @@
 #include "host/core/saver/saver_window.h"
 #include "host/core/settings/settings_file.h"
 #include "host/core/startup/command_line.h"
+#include "host/core/startup/display_mode.h"
 #include "host/core/startup/path_helpers.h"
 #include "platform/files/files.h"
 #include "platform/paths/drive_letter_path.h"
@@ -30,9 +31,12 @@ bool OpensLastingWindow(HostMode mode) {
 }  // namespace
 
 int Main(HostContext& context, HostShell& shell) {
+  context.mode = HostModeOf(context.commandLine);
+  // XScreenSaver decides when its display mode runs, and starts it once per
+  // monitor in the same moment: no running host keeps it from starting.
+  if (context.mode == HostMode::kDisplayMode) return RunDisplayMode(context, shell);
   if (AnotherHostRuns(shell.Windows())) return 0;
 
-  context.mode = HostModeOf(context.commandLine);
   if (context.mode == HostMode::kPreview) {
     shell.RunPreview(PreviewHandleOf(context.commandLine));
     return 0;

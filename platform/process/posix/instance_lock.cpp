@@ -25,6 +25,19 @@ bool IsPrivateFolder(const std::string& path) {
          (info.st_mode & 077) == 0;
 }
 
+// "Blazemere-<server><ending>", one name per X server.
+std::string LockName(std::string_view displayName, std::string_view ending) {
+  // "host:display.screen": the screen does not matter.
+  const std::size_t colon = displayName.rfind(':');
+  if (colon != std::string_view::npos) {
+    const std::size_t dot = displayName.find('.', colon);
+    if (dot != std::string_view::npos) displayName = displayName.substr(0, dot);
+  }
+  std::string name = "Blazemere-";
+  for (const char c : displayName) name += c == '/' ? '_' : c;
+  return name.append(ending);
+}
+
 }  // namespace
 
 InstanceLock::InstanceLock(const std::string& path) {
@@ -42,17 +55,9 @@ InstanceLock::~InstanceLock() {
   if (fd_ >= 0) close(fd_);
 }
 
-std::string InstanceLockName(std::string_view displayName) {
-  // "host:display.screen": the screen does not matter.
-  const std::size_t colon = displayName.rfind(':');
-  if (colon != std::string_view::npos) {
-    const std::size_t dot = displayName.find('.', colon);
-    if (dot != std::string_view::npos) displayName = displayName.substr(0, dot);
-  }
-  std::string name = "Blazemere-";
-  for (const char c : displayName) name += c == '/' ? '_' : c;
-  return name + ".lock";
-}
+std::string InstanceLockName(std::string_view displayName) { return LockName(displayName, ".lock"); }
+
+std::string MusicLockName(std::string_view displayName) { return LockName(displayName, "-music.lock"); }
 
 std::string InstanceLockPath(const std::string& name) {
   if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr && runtime[0] == '/' &&

@@ -2,9 +2,12 @@
 #include "platform/process/process.h"
 
 #include <cerrno>
+#include <csignal>
 #include <spawn.h>
 #include <sys/types.h>
 #include <sys/wait.h>
+
+#include <thread>
 
 extern char** environ;
 
@@ -28,6 +31,24 @@ bool HasProgramEnded(ProcessId process) {
   const pid_t result = waitpid(pid, &status, WNOHANG);
   if (result == pid) return true;
   return result < 0 && errno == ECHILD;
+}
+
+void StopProgram(ProcessId process, std::chrono::milliseconds grace) {
+  if (process <= 0) return;
+  const auto pid = static_cast<pid_t>(process);
+  if (kill(pid, SIGTERM) != 0) {
+    (void)HasProgramEnded(process);  // gone already: only its status is left to collect
+    return;
+  }
+  const auto deadline = std::chrono::steady_clock::now() + grace;
+  while (!HasProgramEnded(process)) {
+    if (std::chrono::steady_clock::now() >= deadline) {
+      kill(pid, SIGKILL);
+      waitpid(pid, nullptr, 0);
+      return;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
 }
 
 }  // namespace blazemere::platform
