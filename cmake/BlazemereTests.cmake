@@ -4,6 +4,9 @@
 #   audio  real sound through SDL's disk driver, timed by the clock (which a
 #          sanitizer build would only slow down)
 #   x11    a display: the X server that tools/with-xvfb.sh starts
+#   wine   a Windows build's tests: each runs under Wine in a private prefix
+#          on a private Xvfb display (tools/with-wine.sh); unit tests there
+#          are labelled "unit" too
 # The target "unit_tests" builds every unit test and nothing else.
 include(GoogleTest)
 find_package(GTest REQUIRED)
@@ -30,8 +33,40 @@ endfunction()
 function(blazemere_unit_test name)
   blazemere_test_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE GTest::gtest_main)
-  gtest_discover_tests(${name} PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)
+  if(CMAKE_CROSSCOMPILING)
+    # One Wine start for the whole program: a start per case would cost
+    # more than the cases themselves.
+    blazemere_wine_test(${name} LABELS unit COMMAND ${PROJECT_SOURCE_DIR}/tools/windows/wine-program.sh
+                        $<TARGET_FILE:${name}>)
+  else()
+    gtest_discover_tests(${name} PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)
+  endif()
   add_dependencies(unit_tests ${name})
+endfunction()
+
+# A test of a Windows build: COMMAND runs inside tools/with-wine.sh, with
+# its own Wine prefix (kept in <build>/wine/<name> between runs, cloned from
+# the shared template the first time), HOME and Xvfb display, from the
+# test's binary folder; WINE in its environment runs a Windows program.
+#   blazemere_wine_test(name [LABELS labels...] [TIMEOUT seconds] COMMAND command args...)
+function(blazemere_wine_test name)
+  cmake_parse_arguments(arg "" "TIMEOUT" "LABELS;COMMAND" ${ARGN})
+  if(NOT arg_TIMEOUT)
+    set(arg_TIMEOUT 300)
+  endif()
+  add_test(NAME ${name}
+           COMMAND ${PROJECT_SOURCE_DIR}/tools/with-wine.sh ${CMAKE_BINARY_DIR}/wine/${name} ${arg_COMMAND})
+  set_tests_properties(${name} PROPERTIES LABELS "wine;${arg_LABELS}" TIMEOUT ${arg_TIMEOUT})
+endfunction()
+
+# A file of the source tree, as the test programs name it: under Wine the
+# Unix root is drive Z:.
+function(blazemere_test_data_path variable relative_path)
+  if(CMAKE_CROSSCOMPILING)
+    set(${variable} "Z:${PROJECT_SOURCE_DIR}/${relative_path}" PARENT_SCOPE)
+  else()
+    set(${variable} "${PROJECT_SOURCE_DIR}/${relative_path}" PARENT_SCOPE)
+  endif()
 endfunction()
 
 function(blazemere_audio_test name)

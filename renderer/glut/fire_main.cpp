@@ -13,6 +13,7 @@
 #include "renderer/effect/fire_effect.h"
 #include "renderer/glut/fire_window_focus.h"
 #include "renderer/glut/frame_pacer.h"
+#include "renderer/glut/pointer_hiding.h"
 
 namespace {
 
@@ -74,7 +75,7 @@ void CoverScreen() {
   // Without a window manager freeglut would leave the window at (1, 1).
   glutPositionWindow(0, 0);
   glutFullScreen();
-  glutSetCursor(GLUT_CURSOR_NONE);
+  HidePointerOverFire();
   WaitUntilScreenCovered();
   // A window manager may hand over the full size before freeglut has drawn
   // at it; until the fire burns, show black, not what lay under the window.
