@@ -12,6 +12,9 @@
 #   screenshot NAME   the whole screen into $work/NAME.png (its path printed)
 #   pixel PNG X Y     "r,g,b" of one pixel
 #   now_ms            a clock in milliseconds, for durations
+#   wait_for_exit PID [SECONDS]  sets $status to a background program's
+#                     status, or to "running" when it has not ended in time
+#                     (call it as is, not in $(...), which cannot wait)
 # Usage: run_scenario.sh SCRIPT
 set -uo pipefail
 : "${WINE:?run inside tools/with-wine.sh}"
@@ -45,6 +48,15 @@ wait_for_window() {
     sleep 0.05
   done
   return 1
+}
+
+wait_for_exit() {
+  local pid=$1 seconds=${2:-10}
+  local deadline=$(($(now_ms) + seconds * 1000))
+  while kill -0 "$pid" 2>/dev/null && [ "$(now_ms)" -lt "$deadline" ]; do sleep 0.05; done
+  if kill -0 "$pid" 2>/dev/null; then status=running; return 1; fi
+  wait "$pid"
+  status=$?
 }
 
 window_geometry() {
