@@ -4,13 +4,16 @@
 # headers. Used at configure time by blazemere_check_portable_targets and by
 # the test in tests/portability.
 
-# Link items no portable target may reach: imported targets and plain names.
+# Link items no portable target may reach: imported targets and plain names,
+# the desktop's Win32 libraries among them (the portable services' Win32
+# backends use kernel32, shell32 and ole32 only).
 string(CONCAT BLAZEMERE_FORBIDDEN_LINKS
-  "^(X11::|OpenGL::|GLUT::|JPEG::|FLTK::|SDL2|PkgConfig::)"
+  "^(X11::|OpenGL::|GLUT::|FreeGLUT::|JPEG::|FLTK::|SDL2|PkgConfig::)"
   "|(^|[/-])(X11|Xfixes|Xrandr|GL|GLU|glut|fltk|SDL2|SDL2_mixer|cdio|cdio_cdda|cdio_paranoia|jpeg)($|[.])"
+  "|^(user32|gdi32|comdlg32|winmm|opengl32|glu32|freeglut|freeglut_static)$"
   "|lib(X11|Xfixes|Xrandr|GL|GLU|glut|fltk|SDL2|SDL2_mixer|cdio|jpeg)[.-]")
 # Headers of those libraries.
-set(BLAZEMERE_FORBIDDEN_HEADERS "^(X11/|GL/|FL/|SDL|cdio/|jpeglib\\.h|jerror\\.h)")
+set(BLAZEMERE_FORBIDDEN_HEADERS "^(X11/|GL/|FL/|SDL|cdio/|jpeglib\\.h|jerror\\.h|commdlg\\.h|mmsystem\\.h)")
 
 # Fails with a message when `file` or a project header it includes (quoted,
 # found below `root` or beside the including file) includes a forbidden

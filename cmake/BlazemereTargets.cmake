@@ -31,3 +31,47 @@ function(blazemere_check_portable_targets)
     blazemere_check_portable(${target})
   endforeach()
 endfunction()
+
+# A program that runs while building to write sources (the built-in
+# pictures). It must run on the build machine: a cross build (Windows
+# programs built on Linux) takes it from a native build of the generators,
+# whose export file BLAZEMERE_GENERATORS names (tools/build-windows.sh makes
+# both), and `name` then stands for that imported program. Either way
+# `COMMAND name` and `DEPENDS name` run and track the right program.
+#   blazemere_generator(name SOURCES files... [LINK libraries...])
+function(blazemere_generator name)
+  cmake_parse_arguments(arg "" "" "SOURCES;LINK" ${ARGN})
+  if(CMAKE_CROSSCOMPILING)
+    if(NOT TARGET ${name})
+      message(FATAL_ERROR "The generator ${name} is not in BLAZEMERE_GENERATORS "
+                          "(${BLAZEMERE_GENERATORS}); build the generators natively first")
+    endif()
+    return()
+  endif()
+  add_executable(${name} ${arg_SOURCES})
+  target_link_libraries(${name} PRIVATE ${arg_LINK})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/generators)
+  set_property(GLOBAL APPEND PROPERTY BLAZEMERE_GENERATOR_TARGETS ${name})
+endfunction()
+
+# The native side: writes the file a cross build reads its generators from.
+function(blazemere_export_generators)
+  if(CMAKE_CROSSCOMPILING)
+    return()
+  endif()
+  get_property(generators GLOBAL PROPERTY BLAZEMERE_GENERATOR_TARGETS)
+  export(TARGETS ${generators} FILE ${CMAKE_BINARY_DIR}/BlazemereGenerators.cmake)
+  add_custom_target(blazemere_generators DEPENDS ${generators})
+endfunction()
+
+# The cross side: the generators a native build made.
+function(blazemere_import_generators)
+  if(NOT CMAKE_CROSSCOMPILING)
+    return()
+  endif()
+  if(NOT BLAZEMERE_GENERATORS OR NOT EXISTS "${BLAZEMERE_GENERATORS}")
+    message(FATAL_ERROR "A cross build needs -DBLAZEMERE_GENERATORS=<native build>/BlazemereGenerators.cmake "
+                        "(tools/build-windows.sh builds the generators and passes it)")
+  endif()
+  include("${BLAZEMERE_GENERATORS}")
+endfunction()

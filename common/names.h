@@ -26,6 +26,9 @@ inline constexpr const char* kSettingsFileName = "Blazemere.ini";
 // fixed Windows paths, mapped to a per-user place on other systems.
 inline constexpr const char* kPaletteFolder = "C:\\k_vorn";
 inline constexpr const char* kPaletteImagePath = "C:\\k_vorn\\Blazemere.bmp";
+// The renderer's own spelling of the same file (Windows file names ignore
+// case); its open-failure message shows the path as spelt here.
+inline constexpr const char* kRendererPaletteImagePath = "c:\\k_vorn\\Blazemere.bmp";
 
 // The caption of the host's message boxes.
 inline constexpr const char* kApplicationTitle = "Blazemere (ScreenSaver)";

@@ -11,6 +11,8 @@ packages=(
   # third-party sources: apt-get source, dpkg-source, the .dsc checks; SIMD in
   # libjpeg-turbo; the GoogleTest source
   dpkg-dev gpgv debian-archive-keyring nasm cmake ninja-build libgtest-dev
+  # the picture generators, built for this machine to run while building
+  build-essential libjpeg-dev
   # Wine and what its winmm needs to play MP3 without a sound card
   wine wine64 fonts-wine gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly
   # the test environment around it

@@ -25,8 +25,13 @@ namespace blazemere::platform {
 // A write past the file-size limit (ulimit -f) then fails with EFBIG, as a
 // full disk fails, instead of killing the process with SIGXFSZ halfway
 // through: the writer can remove its temporary file and the program goes
-// on. Both programs call it once at start.
+// on. Both programs call it once at start. (Windows has no such signal.)
 void IgnoreFileSizeLimitSignal();
+
+// Standard output passes bytes through unchanged: a program that writes
+// binary data there (a picture) must not have "\n" turned into "\r\n", as
+// Windows' text mode does. False when the mode cannot be set.
+[[nodiscard]] bool MakeStandardOutputBinary();
 
 // mkdir -p; true when the folder exists afterwards.
 [[nodiscard]] bool CreateFolders(const std::string& folder);

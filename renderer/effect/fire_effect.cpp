@@ -35,7 +35,7 @@ void FireEffect::Init() {
 }
 
 void FireEffect::LoadPalette() {
-  const std::string path = blazemere::platform::MapDriveLetterPath(blazemere::names::kPaletteImagePath);
+  const std::string path = blazemere::platform::MapDriveLetterPath(blazemere::names::kRendererPaletteImagePath);
   palette.reset(blazemere::renderer::LoadDibImage(path.c_str()));
   if (!palette) std::exit(1);  // the reader has shown why
   colours = blazemere::fire::FirePalette::FromImagePixels(palette->data, palette->width, palette->height);

@@ -1,20 +1,22 @@
 // Blazemere.dll: the full-screen fire. Opens the window "Blazemere_VC" (the
 // host watches for it by that title), hides the pointer and burns until
 // Escape or until the window is closed. Asked to burn on another program's
-// window (--window-id, --root), it leaves GLUT aside: renderer/glx_embed.
+// window (--window-id, --root on X11), it leaves GLUT aside: embedded_start.h.
 #include <GL/freeglut.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <optional>
 #include <thread>
 
 #include "common/names.h"
 #include "platform/files/files.h"
 #include "renderer/effect/fire_effect.h"
 #include "renderer/effect/fire_gl_state.h"
-#include "renderer/glx_embed/embedded_fire.h"
+#include "renderer/glut/embedded_start.h"
 #include "renderer/glut/fire_window_focus.h"
 #include "renderer/glut/frame_pacer.h"
+#include "renderer/glut/pointer_hiding.h"
 
 namespace {
 
@@ -64,7 +66,7 @@ void CoverScreen() {
   // Without a window manager freeglut would leave the window at (1, 1).
   glutPositionWindow(0, 0);
   glutFullScreen();
-  glutSetCursor(GLUT_CURSOR_NONE);
+  HidePointerOverFire();
   WaitUntilScreenCovered();
   // A window manager may hand over the full size before freeglut has drawn
   // at it; until the fire burns, show black, not what lay under the window.
@@ -78,10 +80,7 @@ void CoverScreen() {
 
 int main(int argc, char** argv) {
   blazemere::platform::IgnoreFileSizeLimitSignal();
-  const blazemere::renderer::EmbedTarget target = blazemere::renderer::EmbedTargetOf(argc, argv);
-  if (target.kind != blazemere::renderer::EmbedTarget::Kind::kOwnWindow) {
-    return blazemere::renderer::RunEmbeddedFire(target, fireEffect);
-  }
+  if (const std::optional<int> status = BurnOnGivenWindowIfAsked(argc, argv, fireEffect)) return *status;
   glutInitWindowSize(300, 300);
   glutInit(&argc, argv);
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);

@@ -6,8 +6,11 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/ppm.h"
+#include "platform/files/files.h"
+#include "platform/process/program_arguments.h"
 #include "renderer/core/fire/fire_still.h"
 #include "renderer/effect/palette_image_file.h"
 
@@ -22,14 +25,19 @@ bool ParseFrameCount(std::string_view text, long& frames) {
 
 int main(int argc, char** argv) {
   using namespace blazemere;
+  const std::vector<std::string> arguments = platform::ProgramArguments(argc, argv);
   long frames = 0;
-  if (argc < 2 || argc > 3 || !ParseFrameCount(argv[1], frames)) {
+  if (arguments.empty() || arguments.size() > 2 || !ParseFrameCount(arguments[0], frames)) {
     std::fprintf(stderr, "usage: fire-frames N [PALETTE]\n");
     return 2;
   }
+  if (!platform::MakeStandardOutputBinary()) {
+    std::fprintf(stderr, "fire-frames: standard output cannot take binary data\n");
+    return 1;
+  }
   fire::FirePalette palette = fire::BuiltInRampPalette();
-  if (argc == 3) {
-    const renderer::PaletteImageHandle image(renderer::LoadDibImage(argv[2]));
+  if (arguments.size() == 2) {
+    const renderer::PaletteImageHandle image(renderer::LoadDibImage(arguments[1].c_str()));
     if (!image) return 1;  // the reader has said why
     palette = fire::FirePalette::FromImagePixels(image->data, image->width, image->height);
   }

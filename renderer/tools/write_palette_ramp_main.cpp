@@ -7,14 +7,14 @@
 
 #include "common/names.h"
 #include "common/palette_ramp.h"
-#include "common/path_text.h"
 #include "platform/files/files.h"
 #include "platform/paths/drive_letter_path.h"
+#include "platform/paths/native_path.h"
 
 int main() {
   const std::string path = blazemere::platform::MapDriveLetterPath(blazemere::names::kPaletteImagePath);
   const std::vector<std::uint8_t> bytes = blazemere::PaletteRampBmpFile();
-  if (path.empty() || !blazemere::platform::CreateFolders(blazemere::FolderOf(path, blazemere::kPosixPathSeparators)) ||
+  if (path.empty() || !blazemere::platform::CreateFolders(blazemere::platform::NativeFolderOf(path)) ||
       !blazemere::platform::ReplaceFileAtomically(path, std::string(bytes.begin(), bytes.end()))) {
     std::fprintf(stderr, "write-palette-ramp: cannot write %s\n", path.c_str());
     return 1;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/paths/drive_letter_path.h"
+#include "platform/paths/posix/drive_root.h"
 
 namespace blazemere::platform {
 namespace {

@@ -10,7 +10,7 @@
 #include <unistd.h>
 
 #include "platform/files/files.h"
-#include "platform/ini/posix/profile_paths.h"
+#include "platform/ini/profile_paths.h"
 #include "tests/support/unit_scratch_folder.h"
 
 namespace blazemere::platform {

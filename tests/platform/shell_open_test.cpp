@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "platform/files/files.h"
+#include "platform/shell_open/posix/program_search.h"
 #include "platform/shell_open/shell_open.h"
 #include "tests/support/unit_scratch_folder.h"
 

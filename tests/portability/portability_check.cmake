@@ -1,7 +1,7 @@
 # Configures the fixture once per case: the clean one must pass, every other
 # one must stop the configure step with the check's message.
 # Usage: cmake -DBLAZEMERE_CMAKE_DIR=<cmake folder> -DWORK=<scratch> -P portability_check.cmake
-set(cases clean links_x11 links_x11_through_a_library links_fltk_by_path includes_x11
+set(cases clean links_x11 links_x11_through_a_library links_fltk_by_path links_user32 includes_x11
     includes_x11_through_a_header)
 set(failures "")
 foreach(case IN LISTS cases)

@@ -93,6 +93,8 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
 
 void IgnoreFileSizeLimitSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
+bool MakeStandardOutputBinary() { return true; }  // there is only one mode
+
 bool CreateFolders(const std::string& folder) {
   if (folder.empty()) return false;
   for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {

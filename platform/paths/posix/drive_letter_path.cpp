@@ -1,4 +1,4 @@
-// Drive-letter paths: see drive_letter_path.h.
+// Drive-letter paths on a POSIX system: see drive_letter_path.h and drive_root.h.
 #include "platform/paths/drive_letter_path.h"
 
 #include <cstdlib>
@@ -6,6 +6,7 @@
 #include "common/text.h"
 
 #include "platform/paths/home_folder.h"
+#include "platform/paths/posix/drive_root.h"
 
 namespace blazemere::platform {
 
@@ -22,10 +23,6 @@ std::string WithForwardSlashes(std::string_view path) {
 }
 
 }  // namespace
-
-bool StartsWithDriveLetter(std::string_view path) {
-  return path.size() >= 2 && IsAsciiLetter(path[0]) && path[1] == ':';
-}
 
 std::string DriveRootFolder(const char* xdgDataHome, const std::string& home) {
   if (IsAbsoluteNonEmpty(xdgDataHome)) return std::string(xdgDataHome) + "/blazemere";

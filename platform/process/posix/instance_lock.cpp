@@ -25,26 +25,14 @@ bool IsPrivateFolder(const std::string& path) {
          (info.st_mode & 077) == 0;
 }
 
-// "Blazemere-<server><ending>", one name per X server.
-std::string LockName(std::string_view displayName, std::string_view ending) {
-  // "host:display.screen": the screen does not matter.
-  const std::size_t colon = displayName.rfind(':');
-  if (colon != std::string_view::npos) {
-    const std::size_t dot = displayName.find('.', colon);
-    if (dot != std::string_view::npos) displayName = displayName.substr(0, dot);
-  }
-  std::string name = "Blazemere-";
-  for (const char c : displayName) name += c == '/' ? '_' : c;
-  return name.append(ending);
-}
-
 }  // namespace
 
 InstanceLock::InstanceLock(const std::string& path) {
   if (path.empty()) return;
-  fd_ = open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
-  if (fd_ < 0) return;
-  if (flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+  const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+  if (fd < 0) return;
+  file_ = fd;
+  if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
     state_ = State::kHeld;
   } else if (errno == EWOULDBLOCK) {
     state_ = State::kHeldElsewhere;
@@ -52,12 +40,8 @@ InstanceLock::InstanceLock(const std::string& path) {
 }
 
 InstanceLock::~InstanceLock() {
-  if (fd_ >= 0) close(fd_);
+  if (file_ >= 0) close(static_cast<int>(file_));
 }
-
-std::string InstanceLockName(std::string_view displayName) { return LockName(displayName, ".lock"); }
-
-std::string MusicLockName(std::string_view displayName) { return LockName(displayName, "-music.lock"); }
 
 std::string InstanceLockPath(const std::string& name) {
   if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr && runtime[0] == '/' &&

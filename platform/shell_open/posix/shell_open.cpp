@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "platform/process/process.h"
+#include "platform/shell_open/posix/program_search.h"
 
 namespace blazemere::platform {
 namespace {

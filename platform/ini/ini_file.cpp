@@ -1,16 +1,13 @@
-// The private profile functions on a POSIX system: our own INI reader and
-// writer over the file service, with the per-user copy for a settings file
-// the user may not write. See ini_file.h and profile_paths.h.
+// The private profile functions: our own INI reader and writer over the file
+// service, with the per-user copy for a settings file the user may not
+// write. See ini_file.h and profile_paths.h.
 #include "platform/ini/ini_file.h"
 
-#include <cstdlib>
-
-#include "common/path_text.h"
 #include "common/text.h"
 #include "platform/files/files.h"
 #include "platform/ini/ini_document.h"
-#include "platform/ini/posix/profile_paths.h"
-#include "platform/paths/home_folder.h"
+#include "platform/ini/profile_paths.h"
+#include "platform/paths/native_path.h"
 
 namespace blazemere::platform {
 
@@ -28,20 +25,8 @@ ProfilePaths ChooseProfilePaths(const std::string& file, bool fileWritable, cons
   return {perUserExists ? perUserFile : file, perUserFile};
 }
 
-std::string PerUserProfilePath(const std::string& file, const char* xdgConfigHome, const std::string& home) {
-  std::string base;
-  if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/') {
-    base = xdgConfigHome;
-  } else if (home.starts_with('/')) {
-    base = home + "/.config";
-  } else {
-    return {};
-  }
-  return base + "/blazemere/" + NameOf(file, kPosixPathSeparators);
-}
-
 ProfilePaths ResolveProfilePaths(const std::string& file) {
-  const std::string perUser = PerUserProfilePath(file, std::getenv("XDG_CONFIG_HOME"), HomeFolder());
+  const std::string perUser = PerUserProfilePath(file);
   return ChooseProfilePaths(file, CanReplaceFile(file), perUser, !perUser.empty() && PathExists(perUser));
 }
 
@@ -67,7 +52,7 @@ bool WriteProfileString(const std::string& section, const std::string& key, cons
   }
   IniDocument document = IniDocument::Parse(bytes);
   if (!document.SetValue(section, key, value)) return false;
-  const std::string folder = FolderOf(paths.writeTo, kPosixPathSeparators);
+  const std::string folder = NativeFolderOf(paths.writeTo);
   if (!folder.empty() && !CreateFolders(folder)) return false;
   return ReplaceFileAtomically(paths.writeTo, document.Serialize());
 }
