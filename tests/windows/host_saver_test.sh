@@ -42,6 +42,20 @@ else
   kill "$host" 2>/dev/null
 fi
 
+# WM_CLOSE to the saver window (taskkill without /f sends it) ends the host;
+# the renderer burns on until its own Escape.
+"$WINE" saver/Blazemere.scr /s 2>>stderr.log &
+host=$!
+if wait_for_window Blazemere_VC 20 >/dev/null; then
+  "$WINE" taskkill /im Blazemere.scr >taskkill.log 2>&1
+  wait_for_exit "$host" 10
+  check "WM_CLOSE ends the host" "status $status" test "$status" = 0
+  xdotool key Escape
+else
+  check "WM_CLOSE: renderer window" "no window titled Blazemere_VC" false
+  kill "$host" 2>/dev/null
+fi
+
 "$WINE" lonely/Blazemere.scr /s 2>>stderr.log &
 host=$!
 if wait_for_window 'Blazemere \(ScreenSaver\)' >/dev/null; then
