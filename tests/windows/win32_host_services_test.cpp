@@ -1,6 +1,5 @@
 // The host's Win32 services under Wine: the command line as the host reads
-// it, FindWindow, the window rectangle of the caption zoom, and winmm
-// reached with UTF-8 text (Japanese names included) and cut replies.
+// it, FindWindow, and winmm reached with UTF-8 text and cut replies.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -8,7 +7,6 @@
 #include <string>
 
 #include "host/win32/command_text.h"
-#include "platform/caption_zoom/win32/win32_caption_zoom.h"
 #include "platform/files/files.h"
 #include "platform/mci/multimedia_layer.h"
 #include "platform/win32/wide_text.h"
@@ -38,9 +36,8 @@ TEST(Win32CommandText, ArgumentsAfterTheProgramPath) {
 // A hidden top-level window of this process, destroyed with the object.
 class TitledWindow {
  public:
-  TitledWindow(const wchar_t* title, int x, int y, int width, int height)
-      : hwnd_(CreateWindowExW(0, L"STATIC", title, WS_POPUP, x, y, width, height, nullptr, nullptr, nullptr,
-                              nullptr)) {}
+  explicit TitledWindow(const wchar_t* title)
+      : hwnd_(CreateWindowExW(0, L"STATIC", title, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr)) {}
   ~TitledWindow() { DestroyWindow(hwnd_); }
   TitledWindow(const TitledWindow&) = delete;
   TitledWindow& operator=(const TitledWindow&) = delete;
@@ -51,8 +48,8 @@ class TitledWindow {
 };
 
 TEST(Win32WindowLookup, FindsHiddenWindowsByTitle) {
-  const TitledWindow saver(L"Blazemere_Main", 0, 0, 10, 10);
-  const TitledWindow dialog(L"<Blazemere> \u8a2d\u5b9a", 0, 0, 10, 10);
+  const TitledWindow saver(L"Blazemere_Main");
+  const TitledWindow dialog(L"<Blazemere> \u8a2d\u5b9a");
   ASSERT_NE(saver.handle(), 0u);
   const struct {
     const char* title;
@@ -66,18 +63,6 @@ TEST(Win32WindowLookup, FindsHiddenWindowsByTitle) {
   };
   platform::Win32WindowLookup lookup;
   for (const auto& row : rows) EXPECT_EQ(lookup.FindWindowByTitle(row.title), row.found) << "title: " << row.title;
-}
-
-TEST(Win32CaptionZoom, WindowRectIsTheOuterRectangle) {
-  platform::Win32CaptionZoom zoom;
-  platform::WindowHandle gone = 0;
-  {
-    const TitledWindow window(L"zoom", 10, 20, 300, 200);
-    EXPECT_EQ(zoom.WindowRect(window.handle()), (platform::ScreenRect{10, 20, 310, 220}));
-    gone = window.handle();
-  }
-  EXPECT_EQ(zoom.WindowRect(gone), std::nullopt);
-  EXPECT_EQ(zoom.WindowRect(0), std::nullopt);
 }
 
 // A second of silence as a WAV file: 8-bit mono at 8 kHz.
