@@ -2,22 +2,17 @@
 // "/s" runs it, "/c" shows the settings, "/p <HWND>" previews.
 #include <windows.h>
 
-#include <cstdlib>
-#include <string>
-#include <vector>
-
-#include "host/core/startup/command_line.h"
 #include "host/core/startup/host_context.h"
 #include "host/core/startup/start_up.h"
+#include "host/win32/command_text.h"
 #include "host/win32/win32_host_shell.h"
 #include "platform/paths/executable_folder.h"
-#include "platform/process/program_arguments.h"
 
 int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*show*/) {
   using namespace blazemere;
   host::HostContext context;
   context.hostFolder = platform::ExecutableFolder();
-  context.commandLine = host::JoinCommandLine(platform::ProgramArguments(__argc, __argv));
+  context.commandLine = host::ProcessArgumentsText();
   host::Win32HostShell shell;
   return host::Main(context, shell);
 }

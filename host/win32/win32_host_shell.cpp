@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "host/win32/preview_window.h"
+#include "host/win32/saver_loop.h"
 #include "platform/message_box/message_box.h"
 
 namespace blazemere::host {
@@ -27,13 +29,11 @@ void Win32HostShell::ShowMessage(const std::string& caption, const std::string& 
   platform::ShowMessageBox(caption, text, platform::MessageBoxIcon::kNone);
 }
 
-// STUB: no preview window yet.
-void Win32HostShell::RunPreview(std::uint32_t /*parentHandle*/) {}
+void Win32HostShell::RunPreview(std::uint32_t parentHandle) { host::RunPreview(parentHandle); }
 
 // STUB: no settings dialog yet.
 void Win32HostShell::RunSettingsDialog(HostContext& /*context*/) {}
 
-// STUB: no saver window yet; nothing starts, as without a desktop.
-void Win32HostShell::RunSaverWindow(SaverWindow& /*window*/) {}
+void Win32HostShell::RunSaverWindow(SaverWindow& window) { RunSaverLoop(window); }
 
 }  // namespace blazemere::host

@@ -1,9 +1,6 @@
 // The host on a Windows desktop: the services and windows Main asks for,
 // made of the Win32 backends.
-// STUB in part: the lock and the message are real; the preview, the
-// settings dialog and the saver window are not written yet and return at
-// once, and the window lookup, the cursor and the music are the backends'
-// stubs (see their headers).
+// STUB in part: the settings dialog is not written yet and returns at once.
 #pragma once
 
 #include <memory>

@@ -18,6 +18,7 @@ class WindowTimer {
   }
   void Disable() { enabled_ = false; }
   bool enabled() const { return enabled_; }
+  std::chrono::milliseconds interval() const { return interval_; }
   Clock::time_point due() const { return due_; }
 
   // True when a tick is due; the next one is then one interval later (never

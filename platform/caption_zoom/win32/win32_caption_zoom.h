@@ -1,6 +1,6 @@
-// DrawAnimatedRects and GetWindowRect on Windows.
-// STUB: knows no window and draws nothing yet (the host's Win32 services
-// come next).
+// DrawAnimatedRects(IDANI_CAPTION) and GetWindowRect on Windows. The system
+// draws the outline itself and cleans up after it, so the caller's repaint
+// is never needed here.
 #pragma once
 
 #include "platform/caption_zoom/caption_zoom.h"

@@ -1,9 +1,10 @@
 // ShowCursor on Windows: see win32_cursor.h.
-// STUB: the count alone.
 #include "platform/cursor/win32/win32_cursor.h"
+
+#include <windows.h>
 
 namespace blazemere::platform {
 
-int Win32Cursor::ShowCursor(bool show) { return count_.Apply(show); }
+int Win32Cursor::ShowCursor(bool show) { return ::ShowCursor(show ? TRUE : FALSE); }
 
 }  // namespace blazemere::platform

@@ -1,6 +1,5 @@
 // GetCursorPos and WindowFromPoint on Windows: where the pointer is on the
 // screen, and the window that shows at a screen point.
-// STUB: knows no pointer yet (the settings dialog's Win32 side comes next).
 #pragma once
 
 #include <optional>
@@ -9,7 +8,8 @@
 
 namespace blazemere::platform {
 
-// The pointer's position on the screen; nothing when it cannot be had.
+// The pointer's position on the screen; nothing when it cannot be had (a
+// locked or secure desktop).
 [[nodiscard]] std::optional<ScreenPoint> GetCursorPos();
 
 // The window at the screen point; 0 for none.

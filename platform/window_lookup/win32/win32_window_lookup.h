@@ -1,5 +1,5 @@
-// FindWindow on Windows: the top-level window with a given title.
-// STUB: finds no window yet (the host's Win32 services come next).
+// FindWindow on Windows: the top-level window with a given title, of any
+// class, visible or hidden. Windows compares titles without regard to case.
 #pragma once
 
 #include "platform/window_lookup/window_lookup.h"
