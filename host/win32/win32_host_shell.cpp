@@ -3,11 +3,14 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "host/win32/preview_window.h"
 #include "host/win32/saver_loop.h"
+#include "common/names.h"
 #include "platform/message_box/message_box.h"
+#include "platform/win32/wide_text.h"
 
 namespace blazemere::host {
 
@@ -27,6 +30,13 @@ bool Win32HostShell::InstanceLockHeldElsewhere() {
 
 void Win32HostShell::ShowMessage(const std::string& caption, const std::string& text) {
   platform::ShowMessageBox(caption, text, platform::MessageBoxIcon::kNone);
+}
+
+// Where a debugger or DebugView sees it; a GUI program has no console.
+void Win32HostShell::LogProblem(const std::string& text) {
+  if (const std::optional<std::wstring> wide = platform::WideFromUtf8(std::string(names::kHostFileName) + ": " + text + "\n")) {
+    OutputDebugStringW(wide->c_str());
+  }
 }
 
 void Win32HostShell::RunPreview(std::uint32_t parentHandle) { host::RunPreview(parentHandle); }

@@ -24,6 +24,8 @@ class Win32HostShell final : public HostShell {
   platform::MultimediaLayer* Multimedia() override;
   [[nodiscard]] bool InstanceLockHeldElsewhere() override;
   void ShowMessage(const std::string& caption, const std::string& text) override;
+  void LogProblem(const std::string& text) override;
+  [[nodiscard]] std::string MusicLockPath() override { return {}; }  // no display mode on Windows
   void RunPreview(std::uint32_t parentHandle) override;
   void RunSettingsDialog(HostContext& context) override;
   void RunSaverWindow(SaverWindow& window) override;
