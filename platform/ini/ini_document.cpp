@@ -135,7 +135,8 @@ bool IniDocument::SetValue(std::string_view section, std::string_view key, std::
     const LineMeaning meaning = Meaning(line, decoder);
     if (meaning.kind == Kind::kSection) break;
     if (meaning.kind == Kind::kEntry && NamesMatch(meaning.name, keyName)) {
-      const std::optional<std::string> raw = EncodeFromUtf8(entry, encoding_);
+      const std::string rewritten = std::string(meaning.name) + "=" + std::string(value);
+      const std::optional<std::string> raw = EncodeFromUtf8(rewritten, encoding_);
       if (!raw) return false;
       bytes_.replace(line.begin, line.end - line.begin, *raw);
       return true;
