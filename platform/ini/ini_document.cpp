@@ -36,7 +36,7 @@ bool MayBeSectionHeader(std::string_view raw) {
 
 }  // namespace
 
-IniDocument IniDocument::Parse(std::string_view bytes) {
+IniDocument IniDocument::Parse(std::string_view bytes, std::string_view newFileLineEnding) {
   IniDocument document;
   document.bytes_ = bytes;
   document.encoding_ = DetectIniEncoding(bytes);
@@ -47,6 +47,8 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
     document.newline_ = lf > 0 && bytes[lf - 1] == '\r' ? "\r\n" : "\n";
   } else if (document.encoding_ == IniEncoding::kCp932) {
     document.newline_ = "\r\n";
+  } else {
+    document.newline_ = newFileLineEnding;
   }
   return document;
 }

@@ -20,7 +20,9 @@ namespace blazemere::platform {
 class IniDocument {
  public:
   // Never fails: lines that cannot be decoded are kept and match nothing.
-  static IniDocument Parse(std::string_view bytes);
+  // New lines end as the file's first line does; `newFileLineEnding` serves
+  // a file that has no line ending yet (a new one).
+  static IniDocument Parse(std::string_view bytes, std::string_view newFileLineEnding = "\n");
 
   // The value (UTF-8) of `key` in the first section named `section`, blanks
   // around it trimmed and one pair of matching quotes removed; nullopt when

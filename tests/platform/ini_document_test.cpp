@@ -40,6 +40,15 @@ TEST(IniDocument, WritesKeepEverythingElse) {
   }
 }
 
+// A new file's lines end as the system's do.
+TEST(IniDocument, NewFileTakesTheGivenLineEnding) {
+  for (const std::string lineEnding : {"\n", "\r\n"}) {
+    IniDocument fresh = IniDocument::Parse("", lineEnding);
+    ASSERT_TRUE(fresh.SetValue("Section", "a", "1"));
+    EXPECT_EQ(fresh.Serialize(), "[Section]" + lineEnding + "a=1" + lineEnding);
+  }
+}
+
 TEST(IniDocument, ShiftJisFileReadAndWrittenInItsOwnEncoding) {
   // "[Section]", "BGM区分=2", "BGMﾌｧｲﾙ=C:\音楽\火.mp3", a comment in Shift_JIS.
   const std::string sjis =
