@@ -23,7 +23,7 @@ std::vector<MciSession> MakeSessions() {
       {"the host's MP3 commands",
        {Exact("open \"{mp3}\" type MPEGVideo Alias MP3Play"), Exact("status MP3Play mode"),
         About("status MP3Play length", 1500), Exact("play MP3Play"), Exact("status MP3Play mode"),
-        After(400, Position("status MP3Play position")), After(2500, Exact("status MP3Play mode")),
+        After(400, Position("status MP3Play position")), After(4000, Exact("status MP3Play mode")),
         Position("status MP3Play position"), Exact("stop MP3Play"), Exact("play MP3Play from 0"),
         Exact("status MP3Play mode"), After(400, Exact("stop MP3Play")), Exact("status MP3Play mode"),
         Position("status MP3Play position"), Exact("close MP3Play"), Exact("close MP3Play"),
