@@ -34,9 +34,8 @@ void Win32HostShell::ShowMessage(const std::string& caption, const std::string& 
 
 // Where a debugger or DebugView sees it; a GUI program has no console.
 void Win32HostShell::LogProblem(const std::string& text) {
-  if (const std::optional<std::wstring> wide = platform::WideFromUtf8(std::string(names::kHostFileName) + ": " + text + "\n")) {
-    OutputDebugStringW(wide->c_str());
-  }
+  const std::string line = std::string(names::kHostFileName) + ": " + text + "\n";
+  if (const std::optional<std::wstring> wide = platform::WideFromUtf8(line)) OutputDebugStringW(wide->c_str());
 }
 
 void Win32HostShell::RunPreview(std::uint32_t parentHandle) { host::RunPreview(parentHandle); }

@@ -36,7 +36,7 @@ bool MayBeSectionHeader(std::string_view raw) {
 
 }  // namespace
 
-IniDocument IniDocument::Parse(std::string_view bytes) {
+IniDocument IniDocument::Parse(std::string_view bytes, std::string_view newFileLineEnding) {
   IniDocument document;
   document.bytes_ = bytes;
   document.encoding_ = DetectIniEncoding(bytes);
@@ -47,6 +47,8 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
     document.newline_ = lf > 0 && bytes[lf - 1] == '\r' ? "\r\n" : "\n";
   } else if (document.encoding_ == IniEncoding::kCp932) {
     document.newline_ = "\r\n";
+  } else {
+    document.newline_ = newFileLineEnding;
   }
   return document;
 }
@@ -135,7 +137,8 @@ bool IniDocument::SetValue(std::string_view section, std::string_view key, std::
     const LineMeaning meaning = Meaning(line, decoder);
     if (meaning.kind == Kind::kSection) break;
     if (meaning.kind == Kind::kEntry && NamesMatch(meaning.name, keyName)) {
-      const std::optional<std::string> raw = EncodeFromUtf8(entry, encoding_);
+      const std::string rewritten = std::string(meaning.name) + "=" + std::string(value);
+      const std::optional<std::string> raw = EncodeFromUtf8(rewritten, encoding_);
       if (!raw) return false;
       bytes_.replace(line.begin, line.end - line.begin, *raw);
       return true;

@@ -20,15 +20,18 @@ namespace blazemere::platform {
 class IniDocument {
  public:
   // Never fails: lines that cannot be decoded are kept and match nothing.
-  static IniDocument Parse(std::string_view bytes);
+  // New lines end as the file's first line does; `newFileLineEnding` serves
+  // a file that has no line ending yet (a new one).
+  static IniDocument Parse(std::string_view bytes, std::string_view newFileLineEnding = "\n");
 
   // The value (UTF-8) of `key` in the first section named `section`, blanks
   // around it trimmed and one pair of matching quotes removed; nullopt when
   // section or key is missing. Names match without regard to ASCII case.
   std::optional<std::string> Value(std::string_view section, std::string_view key) const;
 
-  // Sets key=value, replacing the key's line, appending the key to the end of
-  // its section, or appending the section to the end of the document. Text
+  // Sets key=value, replacing the key's line (the name keeps the file's
+  // spelling, as Windows keeps it), appending the key to the end of its
+  // section, or appending the section to the end of the document. Text
   // a Shift_JIS file cannot hold turns the whole document into UTF-8, every
   // other line keeping its text. False (and nothing changed) for names or
   // values that would break the file's structure, or for such text in a

@@ -50,7 +50,7 @@ bool WriteProfileString(const std::string& section, const std::string& key, cons
     if (!existing) return false;
     bytes = std::move(*existing);
   }
-  IniDocument document = IniDocument::Parse(bytes);
+  IniDocument document = IniDocument::Parse(bytes, NewProfileLineEnding());
   if (!document.SetValue(section, key, value)) return false;
   const std::string folder = NativeFolderOf(paths.writeTo);
   if (!folder.empty() && !CreateFolders(folder)) return false;

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace blazemere::platform {
 
@@ -24,6 +25,10 @@ inline constexpr std::size_t kProfileValueLimit = 255;
 // file); the file on disk is then unchanged and nothing is left beside it.
 [[nodiscard]] bool WriteProfileString(const std::string& section, const std::string& key,
                                       const std::string& value, const std::string& file);
+
+// How the lines of a file that the layer creates end: the system's own way
+// (CR LF on Windows, as its profile functions write them).
+[[nodiscard]] std::string_view NewProfileLineEnding();
 
 // Where reads and writes of `file` go.
 struct ProfilePaths {

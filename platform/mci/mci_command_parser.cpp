@@ -135,6 +135,9 @@ MciError ParseStatus(WordCursor& cursor, MciCommand& command) {
   } else if (cursor.TakeKeyword("number")) {
     if (!cursor.TakeKeyword("of") || !cursor.TakeKeyword("tracks")) return MciError::kUnrecognizedKeyword;
     command.item = StatusItem::kNumberOfTracks;
+  } else if (cursor.TakeKeyword("time")) {
+    if (!cursor.TakeKeyword("format")) return MciError::kUnrecognizedKeyword;
+    command.item = StatusItem::kTimeFormat;
   } else if (cursor.TakeKeyword("media")) {
     if (!cursor.TakeKeyword("present")) return MciError::kUnrecognizedKeyword;
     command.item = StatusItem::kMediaPresent;
@@ -186,6 +189,15 @@ void DropCompletionFlags(std::vector<Word>& words) {
 }
 
 }  // namespace
+
+std::string_view TimeFormatName(TimeFormat format) {
+  switch (format) {
+    case TimeFormat::kMsf: return "msf";
+    case TimeFormat::kTmsf: return "tmsf";
+    case TimeFormat::kMilliseconds: break;
+  }
+  return "milliseconds";
+}
 
 ParsedCommand ParseMciCommand(std::string_view text) {
   ParsedCommand parsed;

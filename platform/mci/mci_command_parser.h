@@ -14,9 +14,12 @@ namespace blazemere::platform::mci {
 
 enum class MciVerb { kOpen, kPlay, kStop, kClose, kStatus, kSet };
 
-enum class StatusItem { kMode, kCurrentTrack, kNumberOfTracks, kPosition, kLength, kMediaPresent, kReady };
+enum class StatusItem { kMode, kCurrentTrack, kNumberOfTracks, kPosition, kLength, kMediaPresent, kReady, kTimeFormat };
 
 enum class TimeFormat { kMilliseconds, kMsf, kTmsf };
+
+// The name "status ... time format" replies with.
+[[nodiscard]] std::string_view TimeFormatName(TimeFormat format);
 
 struct MciCommand {
   MciVerb verb = MciVerb::kStatus;

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-
 namespace blazemere::platform::mci {
 
 namespace {
@@ -17,11 +16,17 @@ MciError MciInterpreter::Execute(std::string_view commandString, std::string& re
   reply.clear();
   const ParsedCommand parsed = ParseMciCommand(commandString);
   if (parsed.error != MciError::kNone) return parsed.error;
-  if (parsed.command.verb == MciVerb::kOpen) return Open(parsed.command);
+  if (parsed.command.verb == MciVerb::kOpen) return Open(parsed.command, reply);
   return ForEachNamed(parsed.command, reply);
 }
 
-MciError MciInterpreter::Open(const MciCommand& command) {
+unsigned MciInterpreter::FreeDeviceId() const {
+  unsigned id = 1;
+  while (std::any_of(devices_.begin(), devices_.end(), [id](const auto& entry) { return entry.second.id == id; })) ++id;
+  return id;
+}
+
+MciError MciInterpreter::Open(const MciCommand& command, std::string& reply) {
   const bool cdAudio = LowerAscii(command.device) == "cdaudio" || LowerAscii(command.type) == "cdaudio";
   const std::string name = LowerAscii(command.alias.empty() ? command.device : command.alias);
   if (devices_.contains(name)) return command.alias.empty() ? MciError::kDeviceOpen : MciError::kDuplicateAlias;
@@ -30,7 +35,7 @@ MciError MciInterpreter::Open(const MciCommand& command) {
   if (cdAudio) {
     // One drive, one stream into the mix: a second CD device would fight over both.
     const bool cdOpen = std::any_of(devices_.begin(), devices_.end(), [](const auto& entry) {
-      return entry.second->IsCdAudio();
+      return entry.second.device->IsCdAudio();
     });
     error = cdOpen ? MciError::kDeviceOpen : factory_.OpenCdAudio(device);
   } else if (IsFileType(command.type)) {
@@ -38,15 +43,18 @@ MciError MciInterpreter::Open(const MciCommand& command) {
   } else {
     error = MciError::kInvalidDeviceName;
   }
-  if (error == MciError::kNone) devices_.emplace(name, std::move(device));
-  return error;
+  if (error != MciError::kNone) return error;
+  const unsigned id = FreeDeviceId();
+  devices_.emplace(name, OpenDevice{std::move(device), id});
+  reply = std::to_string(id);
+  return MciError::kNone;
 }
 
 // "all" names every open device, for stop and close.
 MciError MciInterpreter::ForEachNamed(const MciCommand& command, std::string& reply) {
   const std::string name = LowerAscii(command.device);
   if (name == "all" && (command.verb == MciVerb::kStop || command.verb == MciVerb::kClose)) {
-    for (auto& entry : devices_) Apply(command, *entry.second, reply);
+    for (auto& entry : devices_) Apply(command, *entry.second.device, reply);
     if (command.verb == MciVerb::kClose) devices_.clear();
     return MciError::kNone;
   }
@@ -56,7 +64,7 @@ MciError MciInterpreter::ForEachNamed(const MciCommand& command, std::string& re
     devices_.erase(found);
     return MciError::kNone;
   }
-  return Apply(command, *found->second, reply);
+  return Apply(command, *found->second.device, reply);
 }
 
 MciError MciInterpreter::Apply(const MciCommand& command, MciDevice& device, std::string& reply) {

@@ -1,5 +1,7 @@
 // Carries out MCI command strings: keeps the open devices by name (alias,
 // file name or "cdaudio") and hands each parsed command to its device.
+// "open" replies with the device's number, the lowest one not in use, as
+// Windows numbers its open devices from 1.
 #pragma once
 
 #include <map>
@@ -19,12 +21,18 @@ class MciInterpreter {
   MciError Execute(std::string_view commandString, std::string& reply);
 
  private:
-  MciError Open(const MciCommand& command);
+  struct OpenDevice {
+    std::unique_ptr<MciDevice> device;
+    unsigned id = 0;
+  };
+
+  MciError Open(const MciCommand& command, std::string& reply);
+  unsigned FreeDeviceId() const;
   MciError ForEachNamed(const MciCommand& command, std::string& reply);
   MciError Apply(const MciCommand& command, MciDevice& device, std::string& reply);
 
   MciDeviceFactory& factory_;
-  std::map<std::string, std::unique_ptr<MciDevice>> devices_;  // by lower-case name
+  std::map<std::string, OpenDevice> devices_;  // by lower-case name
 };
 
 }  // namespace blazemere::platform::mci

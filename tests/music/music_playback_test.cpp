@@ -134,6 +134,7 @@ TEST_F(MusicPlayback, DiscPlaysThroughSkippingDataAndTheCurrentTrackFollows) {
     auto layer = platform::CreateMultimediaLayer();
     music::BlazemereBgm bgm(*layer, settings);
     bgm.OpenCdAudio();
+    EXPECT_EQ(Send(*layer, "status cdaudio time format"), "tmsf");
     EXPECT_EQ(Send(*layer, "status cdaudio number of tracks"), "4");
     EXPECT_EQ(Send(*layer, "status cdaudio position track 3"), "03:00:00:00");
     std::uint32_t code = 0;

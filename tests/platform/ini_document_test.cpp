@@ -18,13 +18,14 @@ TEST(IniDocument, Reads) {
   for (const auto& [section, key, value] : rows) EXPECT_EQ(document.Value(section, key), value) << section << "/" << key;
 }
 
-// Each write changes its own line only; one that would break the file's
-// layout is refused and changes nothing.
+// Each write changes its own line only (a key keeps the file's spelling of
+// its name); one that would break the file's layout is refused and changes
+// nothing.
 TEST(IniDocument, WritesKeepEverythingElse) {
   const std::string plain = "[Section]\na=1\n";
   const std::tuple<std::string, const char*, const char*, std::string, bool> rows[] = {
       {"", "a", "1", "[Section]\na=1\n", true},
-      {"; c\r\n[Section]\r\nA = old\r\nb=2\r\n", "a", " 5", "; c\r\n[Section]\r\na= 5\r\nb=2\r\n", true},
+      {"; c\r\n[Section]\r\nA = old\r\nb=2\r\n", "a", " 5", "; c\r\n[Section]\r\nA= 5\r\nb=2\r\n", true},
       {"[Section]\na=1\n\n[Next]\nz=9\n", "b", "2", "[Section]\na=1\nb=2\n\n[Next]\nz=9\n", true},
       {"[Section]\na=1", "b", "2", "[Section]\na=1\nb=2\n", true},
       {"junk\r\n[Other]\r\n;note\r\n", "k", "v", "junk\r\n[Other]\r\n;note\r\n[Section]\r\nk=v\r\n", true},
@@ -36,6 +37,15 @@ TEST(IniDocument, WritesKeepEverythingElse) {
     IniDocument document = IniDocument::Parse(before);
     EXPECT_EQ(document.SetValue("Section", key, value), accepted);
     EXPECT_EQ(document.Serialize(), after);
+  }
+}
+
+// A new file's lines end as the system's do.
+TEST(IniDocument, NewFileTakesTheGivenLineEnding) {
+  for (const std::string lineEnding : {"\n", "\r\n"}) {
+    IniDocument fresh = IniDocument::Parse("", lineEnding);
+    ASSERT_TRUE(fresh.SetValue("Section", "a", "1"));
+    EXPECT_EQ(fresh.Serialize(), "[Section]" + lineEnding + "a=1" + lineEnding);
   }
 }
 

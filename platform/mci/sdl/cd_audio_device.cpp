@@ -70,6 +70,9 @@ MciError CdAudioDevice::Status(const MciCommand& command, std::string& reply) {
     case StatusItem::kReady:
       reply = disc ? "true" : "false";
       return MciError::kNone;
+    case StatusItem::kTimeFormat:
+      reply = TimeFormatName(format_);
+      return MciError::kNone;
     default:
       break;
   }

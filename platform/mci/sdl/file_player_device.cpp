@@ -90,6 +90,9 @@ MciError FilePlayerDevice::Status(const MciCommand& command, std::string& reply)
     case StatusItem::kMediaPresent:
       reply = "true";
       return MciError::kNone;
+    case StatusItem::kTimeFormat:
+      reply = TimeFormatName(TimeFormat::kMilliseconds);  // the only one it takes
+      return MciError::kNone;
     case StatusItem::kLength: {
       const double seconds = Mix_MusicDuration(music_);
       if (seconds < 0) return MciError::kUnsupportedFunction;
