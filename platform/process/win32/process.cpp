@@ -33,6 +33,18 @@ class Children {
     processes_.erase(found);
     return true;
   }
+  // Waits up to `grace` for `id` to end, then ends it outright; forgets it.
+  void WaitOrTerminate(ProcessId id, DWORD grace) {
+    const std::lock_guard lock(mutex_);
+    const auto found = processes_.find(id);
+    if (found == processes_.end()) return;
+    if (WaitForSingleObject(found->second, grace) == WAIT_TIMEOUT) {
+      TerminateProcess(found->second, 1);
+      WaitForSingleObject(found->second, INFINITE);
+    }
+    CloseHandle(found->second);
+    processes_.erase(found);
+  }
 
  private:
   std::mutex mutex_;
@@ -42,6 +54,15 @@ class Children {
 Children& StartedChildren() {
   static Children children;
   return children;
+}
+
+// Windows has no SIGTERM: a GUI program is asked to end by closing its
+// top-level windows, as the taskbar does.
+BOOL CALLBACK CloseIfOwnedBy(HWND window, LPARAM process) {
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == static_cast<DWORD>(process)) PostMessageW(window, WM_CLOSE, 0, 0);
+  return TRUE;
 }
 
 // One argument as the C runtime splits it: quoted when it holds a blank or
@@ -99,6 +120,12 @@ ProcessId StartProgram(const std::string& path, const std::vector<std::string>& 
 bool HasProgramEnded(ProcessId process) {
   if (process <= 0) return true;
   return StartedChildren().Ended(process);
+}
+
+void StopProgram(ProcessId process, std::chrono::milliseconds grace) {
+  if (process <= 0 || HasProgramEnded(process)) return;
+  EnumWindows(CloseIfOwnedBy, static_cast<LPARAM>(process));
+  StartedChildren().WaitOrTerminate(process, static_cast<DWORD>(grace.count()));
 }
 
 }  // namespace blazemere::platform
