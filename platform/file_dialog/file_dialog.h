@@ -1,4 +1,4 @@
-// GetOpenFileName on FLTK: a modal chooser for one file to open, with one
+// GetOpenFileName: a modal chooser for one file to open, with one
 // file-type filter, starting in a given folder, proposing no name and
 // accepting a name that does not exist, as long as its full path fits the
 // caller's buffer.
@@ -6,6 +6,8 @@
 
 #include <optional>
 #include <string>
+
+#include "platform/window_handle.h"
 
 namespace blazemere::platform {
 
@@ -15,6 +17,7 @@ struct OpenFileRequest {
   std::string filterPatterns;  // Windows form, e.g. "*.MP3;*.WAV"; matched without regard to case
   std::string initialFolder;   // where the list starts; the current folder if empty or missing
   std::size_t longestPath = 0;  // bytes of the longest full path the caller can take; 0 for any
+  WindowHandle owner = 0;       // the window the chooser stays above; 0 for none
 };
 
 // The chosen file's full path, or nothing when the user cancelled or closed

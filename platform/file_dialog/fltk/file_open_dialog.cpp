@@ -22,6 +22,7 @@
 #include <unistd.h>
 
 #include "platform/file_dialog/fltk/file_filter_pattern.h"
+#include "platform/file_dialog/path_length_limit.h"
 #include "platform/fltk/japanese_ui_font.h"
 #include "platform/message_box/message_box.h"
 #include "platform/paths/home_folder.h"
@@ -129,12 +130,8 @@ class FileOpenWindow {
       name_.value("");
       return;
     }
-    if (longestPath_ > 0 && path.size() > longestPath_) {
-      // Not the path itself: a long one without blanks would not wrap.
-      ShowMessageBox(title_,
-                     "ﾌｧｲﾙ名が長すぎます (" + std::to_string(path.size()) + " ﾊﾞｲﾄ)。\nﾌｫﾙﾀﾞ名を含めて " +
-                         std::to_string(longestPath_) + " ﾊﾞｲﾄ (UTF-8) までのﾌｧｲﾙを選んでください。",
-                     MessageBoxIcon::kError);
+    if (const std::optional<std::string> refusal = PathTooLongMessage(path, longestPath_)) {
+      ShowMessageBox(title_, *refusal, MessageBoxIcon::kError);
       return;
     }
     chosen_ = path;
