@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "host/win32/dialog/settings_dialog.h"
 #include "platform/message_box/message_box.h"
 
 namespace blazemere::host {
@@ -30,8 +31,7 @@ void Win32HostShell::ShowMessage(const std::string& caption, const std::string& 
 // STUB: no preview window yet.
 void Win32HostShell::RunPreview(std::uint32_t /*parentHandle*/) {}
 
-// STUB: no settings dialog yet.
-void Win32HostShell::RunSettingsDialog(HostContext& /*context*/) {}
+void Win32HostShell::RunSettingsDialog(HostContext& context) { dialog::RunSettingsDialog(context); }
 
 // STUB: no saver window yet; nothing starts, as without a desktop.
 void Win32HostShell::RunSaverWindow(SaverWindow& /*window*/) {}

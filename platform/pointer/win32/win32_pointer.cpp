@@ -1,11 +1,18 @@
 // The pointer on Windows: see win32_pointer.h.
-// STUB: no position, no window.
 #include "platform/pointer/win32/win32_pointer.h"
+
+#include <windows.h>
 
 namespace blazemere::platform {
 
-std::optional<ScreenPoint> GetCursorPos() { return std::nullopt; }
+std::optional<ScreenPoint> GetCursorPos() {
+  POINT point{};
+  if (!::GetCursorPos(&point)) return std::nullopt;
+  return ScreenPoint{point.x, point.y};
+}
 
-WindowHandle WindowFromPoint(ScreenPoint /*point*/) { return 0; }
+WindowHandle WindowFromPoint(ScreenPoint point) {
+  return reinterpret_cast<WindowHandle>(::WindowFromPoint(POINT{point.x, point.y}));
+}
 
 }  // namespace blazemere::platform

@@ -1,6 +1,5 @@
 // GetCursorPos and WindowFromPoint on Windows: where the pointer is on the
 // screen, and the window that shows at a screen point.
-// STUB: knows no pointer yet (the settings dialog's Win32 side comes next).
 #pragma once
 
 #include <optional>
