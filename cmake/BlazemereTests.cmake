@@ -49,14 +49,44 @@ endfunction()
 # the shared template the first time), HOME and Xvfb display, from the
 # test's binary folder; WINE in its environment runs a Windows program.
 #   blazemere_wine_test(name [LABELS labels...] [TIMEOUT seconds] COMMAND command args...)
+# SCREEN (WIDTHxHEIGHT, 1280x1024 unless given) is the size of its display.
+# In its environment BLAZEMERE_BIN_DIR is the Windows programs' folder and
+# BLAZEMERE_LINUX_BIN_DIR the Linux programs' (tools/build.sh build), for
+# tests that compare the two.
+#   blazemere_wine_test(name [LABELS labels...] [TIMEOUT seconds] [SCREEN WxH] COMMAND command args...)
+set(BLAZEMERE_LINUX_BIN_DIR "${PROJECT_SOURCE_DIR}/build/bin" CACHE PATH
+    "Windows builds: the Linux programs whose output the Windows ones must match")
 function(blazemere_wine_test name)
-  cmake_parse_arguments(arg "" "TIMEOUT" "LABELS;COMMAND" ${ARGN})
+  cmake_parse_arguments(arg "" "TIMEOUT;SCREEN" "LABELS;COMMAND" ${ARGN})
   if(NOT arg_TIMEOUT)
     set(arg_TIMEOUT 300)
   endif()
+  set(screen)
+  if(arg_SCREEN)
+    set(screen -s ${arg_SCREEN})
+  endif()
   add_test(NAME ${name}
-           COMMAND ${PROJECT_SOURCE_DIR}/tools/with-wine.sh ${CMAKE_BINARY_DIR}/wine/${name} ${arg_COMMAND})
-  set_tests_properties(${name} PROPERTIES LABELS "wine;${arg_LABELS}" TIMEOUT ${arg_TIMEOUT})
+           COMMAND ${PROJECT_SOURCE_DIR}/tools/with-wine.sh ${screen} ${CMAKE_BINARY_DIR}/wine/${name} ${arg_COMMAND})
+  set_tests_properties(${name} PROPERTIES LABELS "wine;${arg_LABELS}" TIMEOUT ${arg_TIMEOUT}
+                       ENVIRONMENT "BLAZEMERE_BIN_DIR=${CMAKE_BINARY_DIR}/bin;BLAZEMERE_LINUX_BIN_DIR=${BLAZEMERE_LINUX_BIN_DIR}")
+endfunction()
+
+# The scenario scripts of a folder: each NAME_test.sh there is the test
+# NAME_test, run by bash inside tools/with-wine.sh from a scratch folder of
+# its own, with the helpers of tests/windows/wine_checks.sh. A script sets
+# its test's options in a comment line of its own, e.g.
+#   # wine-test: SCREEN 320x240 TIMEOUT 120 LABELS slow
+# Adding a scenario is adding its script; the folder is read again when a
+# script comes or goes.
+function(blazemere_wine_scenarios)
+  file(GLOB scripts CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.sh)
+  foreach(script IN LISTS scripts)
+    get_filename_component(name ${script} NAME_WE)
+    file(STRINGS ${script} options REGEX "^# wine-test: ")
+    string(REGEX REPLACE "^# wine-test: " "" options "${options}")
+    separate_arguments(options UNIX_COMMAND "${options}")
+    blazemere_wine_test(${name} ${options} COMMAND bash ${PROJECT_SOURCE_DIR}/tests/windows/run_scenario.sh ${script})
+  endforeach()
 endfunction()
 
 # A file of the source tree, as the test programs name it: under Wine the

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything and runs every test: unit,
 # audio and real-window tests under a private Xvfb, the unit tests again
-# under AddressSanitizer + UndefinedBehaviorSanitizer, and each fuzz target
+# under AddressSanitizer + UndefinedBehaviorSanitizer, the Windows programs
+# and their tests under Wine, and each fuzz target
 # for a short, fixed time (tools/fuzz.sh runs them longer).
 # Usage: bash tools/test.sh
 set -uo pipefail
@@ -49,6 +50,16 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan -L unit --output-on-failure -j "$jobs" --timeout 300 \
   2>&1 | tee build/test-logs/ctest-asan.log
 count_ctest build/test-logs/ctest-asan.log
+
+# The Windows programs, built with MinGW-w64, and their tests under Wine,
+# each in a private prefix on a private Xvfb display (tests/windows/).
+windows_started=$SECONDS
+step "build (windows)" bash tools/build-windows.sh -DBLAZEMERE_WERROR=ON
+echo "==> tests under Wine"
+ctest --test-dir build-windows/project --output-on-failure -j "$jobs" --timeout 300 \
+  2>&1 | tee build/test-logs/ctest-wine.log
+count_ctest build/test-logs/ctest-wine.log
+echo "==> the Windows part took $((SECONDS - windows_started)) s"
 
 echo "==> fuzzing"
 tools/fuzz.sh 20 2>&1 | tee build/test-logs/fuzz.log

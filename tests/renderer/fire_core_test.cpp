@@ -13,6 +13,7 @@
 #include "renderer/core/fire/fire_texture.h"
 #include "renderer/core/fire/frame_schedule.h"
 #include "renderer/core/fire/heat_field.h"
+#include "renderer/core/fire/swap_wait_check.h"
 #include "renderer/core/fire/zoom_step.h"
 
 namespace {
@@ -124,6 +125,31 @@ TEST(FrameSchedule, OneFramePerPeriodWithoutBursts) {
                       {"on time", 1100, 1200},         {"slightly late keeps pace", 1250, 1300},
                       {"stall restarts from now", 2000, 2000}};
   for (const Row& row : rows) EXPECT_EQ(schedule.NextFrameStart(row.now), row.due) << row.name;
+}
+
+// Swaps that return at once are found out from the frame rate of the first
+// frames; waiting ones, and frames too slow to race, are left alone.
+TEST(SwapWaitCheck, FindsSwapsThatDoNotWait) {
+  struct Row { const char* name; std::int64_t frameNs; int frames; SwapWaitCheck::Verdict verdict; };
+  using enum SwapWaitCheck::Verdict;
+  const Row rows[] = {{"600 fps on a 60 Hz display", 1'666'666, 200, kSwapsDoNotWait},
+                      {"one frame per refresh", 16'666'666, 200, kSwapsWait},
+                      {"slower than the refresh", 27'000'000, 200, kSwapsWait},
+                      {"a 100 Hz display reported as 60 Hz", 10'000'000, 200, kSwapsWait},
+                      {"too few frames to tell", 1'666'666, 39, kWatching}};
+  for (const Row& row : rows) {
+    SwapWaitCheck check(16'666'666);
+    SwapWaitCheck::Verdict verdict = kWatching;
+    for (int frame = 0; frame < row.frames; ++frame) verdict = check.FrameStarted(frame * row.frameNs);
+    EXPECT_EQ(verdict, row.verdict) << row.name;
+  }
+  // Slow startup frames (the switch to full screen) must not hide a loop
+  // that spins afterwards.
+  SwapWaitCheck check(16'666'666);
+  SwapWaitCheck::Verdict verdict = kWatching;
+  std::int64_t now = 0;
+  for (int frame = 0; frame < 60; ++frame) verdict = check.FrameStarted(now += frame < 10 ? 200'000'000 : 1'000'000);
+  EXPECT_EQ(verdict, kSwapsDoNotWait) << "after a slow start";
 }
 
 // A swap interval is asked for only when its extension is really listed:

@@ -108,6 +108,11 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t li
 bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
   const std::optional<std::wstring> target = WideFromUtf8(path);
   if (!target || target->empty()) return false;
+  // A read-only file is the user's "leave this alone". Windows refuses to
+  // move a file over it, but not every implementation of the call does
+  // (Wine replaces it): ask first.
+  const DWORD attributes = GetFileAttributesW(target->c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) return false;
   const std::wstring temporary = TemporaryNameBeside(*target);
   FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                               nullptr));

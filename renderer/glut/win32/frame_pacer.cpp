@@ -51,15 +51,20 @@ bool RequestSwapIntervalOne(HDC dc) {
 }  // namespace
 
 void FramePacer::Start() {
+  // Sleeps end on the system timer's tick, 15.6 ms by default: too coarse
+  // for a 16.7 ms frame. One millisecond, for the life of the renderer,
+  // should the sleeping pace it (at once or after the swap check).
+  timeBeginPeriod(1);
   const HDC dc = wglGetCurrentDC();
   if (dc == nullptr) {
-    schedule_.emplace(blazemere::fire::FramePeriodNanoseconds(0));
+    PaceBySleep(0);
     return;
   }
-  if (RequestSwapIntervalOne(dc)) return;
-  // Sleeps end on the system timer's tick, 15.6 ms by default: too coarse
-  // for a 16.7 ms frame. One millisecond, for the life of the renderer.
-  timeBeginPeriod(1);
   // VREFRESH is 0 or 1 where the hardware's default is all the driver knows.
-  schedule_.emplace(blazemere::fire::FramePeriodNanoseconds(GetDeviceCaps(dc, VREFRESH)));
+  const int refreshRateHz = GetDeviceCaps(dc, VREFRESH);
+  if (RequestSwapIntervalOne(dc)) {
+    PaceBySwap(refreshRateHz);
+  } else {
+    PaceBySleep(refreshRateHz);
+  }
 }

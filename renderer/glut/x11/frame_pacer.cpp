@@ -54,9 +54,12 @@ int RefreshRateHz(Display* display) {
 void FramePacer::Start() {
   Display* display = glXGetCurrentDisplay();
   if (display == nullptr) {
-    schedule_.emplace(blazemere::fire::FramePeriodNanoseconds(0));
+    PaceBySleep(0);
     return;
   }
-  if (RequestSwapIntervalOne(display, glXGetCurrentDrawable())) return;
-  schedule_.emplace(blazemere::fire::FramePeriodNanoseconds(RefreshRateHz(display)));
+  if (RequestSwapIntervalOne(display, glXGetCurrentDrawable())) {
+    PaceBySwap(RefreshRateHz(display));
+  } else {
+    PaceBySleep(RefreshRateHz(display));
+  }
 }
