@@ -132,11 +132,18 @@ void SettingsDialogWindow::CreateRepeatBox() {
                                nullptr);
   if (repeatBox_ == nullptr) return;
   SendMessageW(repeatBox_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-  RECT closed{};
-  GetWindowRect(repeatBox_, &closed);
-  const auto field = static_cast<int>(SendMessageW(repeatBox_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-  const int surplus = (closed.bottom - closed.top) - height;
-  if (field > surplus && surplus != 0) SendMessageW(repeatBox_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field - surplus);
+  // The field's height and the closed box's differ by borders the system
+  // decides, and Wine reads back another height than it was given: steer by
+  // what was asked for, a step or two.
+  auto field = static_cast<int>(SendMessageW(repeatBox_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    RECT closed{};
+    GetWindowRect(repeatBox_, &closed);
+    const int surplus = (closed.bottom - closed.top) - height;
+    if (surplus == 0 || field - surplus <= 0) break;
+    field -= surplus;
+    SendMessageW(repeatBox_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+  }
   const auto row = static_cast<int>(SendMessageW(repeatBox_, CB_GETITEMHEIGHT, 0, 0));
   const int listHeight = kRepeatListRows * (row > 0 ? row : 13) + 2;
   SetWindowPos(repeatBox_, nullptr, 0, 0, width, height + listHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
