@@ -143,8 +143,12 @@ saved_file() {  # the settings as a saved music file leaves them
 }
 wait_for_chooser() { wait_for_window 'ﾌｧｲﾙを開く' "${1:-10}" >/dev/null; sleep 0.5; }
 
+# The path label's two lines, as a picture.
+path_label() { convert "$(screenshot "$1")" -crop "381x33+$((cx + 84))+$((cy + 132))" +repage "$work/$1-label.png"; }
+
 saved_file "$work/music"
 open_dialog || return
+path_label before-choice
 click "${file_button[@]}"
 if wait_for_chooser; then
   filters=$("$WINE" "$bin/dialog-probe.exe" --combos 'ﾌｧｲﾙを開く' 2>>stderr.log)
@@ -153,6 +157,12 @@ if wait_for_chooser; then
   check "read-only box shown" "$(grep -i 'read-only' <<<"$controls")" grep -qi 'read-only' <<<"$controls"
   xdotool type --delay 20 "new song.mp3"; xdotool key Return
   sleep 0.5
+  # Uncovered by the chooser, the dialog is whole again and shows the choice.
+  path_label after-choice
+  check "painted again after the chooser" "$(client_pixel "$work/after-choice.png" 5 123)" \
+    test "$(client_pixel "$work/after-choice.png" 5 123)" = 220,220,250
+  check "the path label shows the choice" "see $work/after-choice-label.png" \
+    test "$(compare -metric AE "$work/before-choice-label.png" "$work/after-choice-label.png" null: 2>&1)" -gt 20
   click "${set_button[@]}"
   expect_closed "設定 after the chooser"
   want=$(winpath "$work/music/new song.mp3")
