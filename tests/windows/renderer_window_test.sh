@@ -13,8 +13,19 @@ start_renderer() {
 "$WINE" "$bin/write-palette-ramp.exe" >/dev/null 2>>stderr.log
 check "palette written" "$(stat -c %s "$palette" 2>&1)" test -s "$palette"
 
+# Another program holds the keyboard when the renderer starts: the fire
+# window must take it, or Escape would go elsewhere.
+"$WINE" notepad 2>>stderr.log &
+notepad=$!
+holder=$(wait_for_window '.*Notepad')
+wait_for_focus "$holder"
+check "another window has the keyboard" "$(xdotool getwindowfocus getwindowname 2>&1)" \
+  test "$(xdotool getwindowfocus 2>/dev/null)" = "$holder"
 start_renderer
 if fire=$(wait_for_window Blazemere_VC); then
+  wait_for_focus "$fire"
+  check "takes the keyboard" "$(xdotool getwindowfocus getwindowname 2>&1)" \
+    test "$(xdotool getwindowfocus 2>/dev/null)" = "$fire"
   sleep 1.5  # full screen takes effect inside GLUT's main loop
   geometry=$(window_geometry "$fire")
   check "covers the screen" "$geometry on a $(screen_size) screen" test "$geometry" = "$(screen_size)+0+0"
@@ -23,6 +34,9 @@ if fire=$(wait_for_window Blazemere_VC); then
   # red to yellow: not the black of a window that draws nothing.
   centre=$(pixel "$shot" 640 512)
   check "fire shown" "centre pixel $centre (see $shot)" awk -F, '{ exit !($1 > 150) }' <<<"$centre"
+  xdotool key a Return space
+  wait_for_exit "$renderer" 1
+  check "other keys do not end it" "$status" test "$status" = running
   started=$(now_ms)
   xdotool key Escape
   wait_for_exit "$renderer" 5
@@ -31,6 +45,8 @@ else
   check "fire window" "no window titled Blazemere_VC" false
   kill "$renderer" 2>/dev/null
 fi
+
+kill "$notepad" 2>/dev/null
 
 open_failed='Failed to open DIB file c:\k_vorn\Blazemere.bmp.\n'
 unusable_palette() {

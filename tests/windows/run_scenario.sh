@@ -8,6 +8,7 @@
 #                     DETAIL (what was seen) is printed either way
 #   winpath PATH      a Unix path as the Windows programs name it (Z:\...)
 #   wait_for_window TITLE [SECONDS]  the X id of the window titled TITLE
+#   wait_for_focus ID [SECONDS]  true once the window ID has the keyboard
 #   window_geometry ID   WIDTHxHEIGHT+X+Y;  screen_size  WIDTHxHEIGHT
 #   screenshot NAME   the whole screen into $work/NAME.png (its path printed)
 #   pixel PNG X Y     "r,g,b" of one pixel
@@ -45,6 +46,16 @@ wait_for_window() {
   while [ "$(now_ms)" -lt "$deadline" ]; do
     id=$(xdotool search --name "^${title}\$" 2>/dev/null | head -n 1)
     if [ -n "$id" ]; then echo "$id"; return 0; fi
+    sleep 0.05
+  done
+  return 1
+}
+
+wait_for_focus() {
+  local id=$1 seconds=${2:-5}
+  local deadline=$(($(now_ms) + seconds * 1000))
+  while [ "$(now_ms)" -lt "$deadline" ]; do
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ] && return 0
     sleep 0.05
   done
   return 1
