@@ -6,9 +6,10 @@
 #include <optional>
 #include <string>
 
+#include "common/names.h"
+#include "host/win32/dialog/settings_dialog.h"
 #include "host/win32/preview_window.h"
 #include "host/win32/saver_loop.h"
-#include "common/names.h"
 #include "platform/message_box/message_box.h"
 #include "platform/win32/wide_text.h"
 
@@ -40,8 +41,7 @@ void Win32HostShell::LogProblem(const std::string& text) {
 
 void Win32HostShell::RunPreview(std::uint32_t parentHandle) { host::RunPreview(parentHandle); }
 
-// STUB: no settings dialog yet.
-void Win32HostShell::RunSettingsDialog(HostContext& /*context*/) {}
+void Win32HostShell::RunSettingsDialog(HostContext& context) { dialog::RunSettingsDialog(context); }
 
 void Win32HostShell::RunSaverWindow(SaverWindow& window) { RunSaverLoop(window); }
 

@@ -2,9 +2,11 @@
 #include "platform/file_dialog/chooser_rules.h"
 
 #include <climits>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/file_dialog/path_length_limit.h"
 #include "platform/message_box/message_box.h"
 
 namespace blazemere::platform {
@@ -22,12 +24,9 @@ std::string StartFolder(const OpenFileRequest& request) {
 }
 
 bool PathFitsOrSaySo(const OpenFileRequest& request, const std::string& path) {
-  if (request.longestPath == 0 || path.size() <= request.longestPath) return true;
-  // Not the path itself: a long one without blanks would not wrap.
-  ShowMessageBox(request.title,
-                 "ﾌｧｲﾙ名が長すぎます (" + std::to_string(path.size()) + " ﾊﾞｲﾄ)。\nﾌｫﾙﾀﾞ名を含めて " +
-                     std::to_string(request.longestPath) + " ﾊﾞｲﾄ (UTF-8) までのﾌｧｲﾙを選んでください。",
-                 MessageBoxIcon::kError);
+  const std::optional<std::string> refusal = PathTooLongMessage(path, request.longestPath);
+  if (!refusal) return true;
+  ShowMessageBox(request.title, *refusal, MessageBoxIcon::kError);
   return false;
 }
 

@@ -13,6 +13,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/window_handle.h"
+
 namespace blazemere::platform {
 
 struct OpenFileRequest {
@@ -21,6 +23,7 @@ struct OpenFileRequest {
   std::string filterPatterns;  // Windows form, e.g. "*.MP3;*.WAV"; matched without regard to case
   std::string initialFolder;   // where the list starts; the current folder if empty or missing
   std::size_t longestPath = 0;  // bytes of the longest full path the caller can take; 0 for any
+  WindowHandle owner = 0;       // the window the chooser stays above; 0 for none
 };
 
 // The chosen file's full path, or nothing when the user cancelled or closed

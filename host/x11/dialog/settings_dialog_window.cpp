@@ -6,10 +6,9 @@
 #include <FL/x.H>
 
 #include "common/names.h"
-#include "host/core/controls/stored_properties.h"
 #include "host/core/dialog/dialog_background.h"
+#include "host/core/dialog/dialog_contents.h"
 #include "host/core/dialog/dialog_layout.h"
-#include "host/core/settings/settings_file.h"
 #include "host/core/startup/window_zoom.h"
 #include "host/resources/dialog/dialog_art.h"
 #include "host/x11/controls/command_button_widget.h"
@@ -22,41 +21,20 @@
 #include "host/x11/dialog/window_frame_hints.h"
 #include "platform/file_dialog/file_dialog.h"
 #include "platform/fltk/japanese_ui_font.h"
-#include "platform/ini/ini_file.h"
 #include "platform/message_box/message_box.h"
 #include "platform/shell_open/shell_open.h"
 
 namespace blazemere::dialog {
 namespace {
 
-constexpr const char* kCreditLine = "Blazemere fire screen saver  Ver.1.0.0";
-constexpr const char* kProjectAddress = "https://blazemere.example.org/";
-constexpr std::array<const char*, kMusicKindCount> kOptionCaptions = {"なし", "音楽CD", "MP3、WAV"};
 constexpr int kRepeatBoxFontSize = 12;
-// The chooser's name buffer holds 255 characters with the closing NUL: a path
-// of at most 254 bytes, which the settings file (values up to 255 bytes)
-// always gives back whole.
-constexpr std::size_t kChooserBufferChars = 255;
-static_assert(kChooserBufferChars - 1 <= platform::kProfileValueLimit);
-constexpr const char* kNotSavedMessage = "設定を保存できませんでした。\n";
 
 // The form's font, which every Command button takes as its container font.
 const controls::CaptionFont kFormFont{};
 
-// The stored values of a placed Command button, as the form keeps them:
-// its size in hundredths of a millimetre, caption and font.
-controls::StoredProperties ButtonStoredProperties(int extentX, int extentY, const char* caption) {
-  controls::StoredProperties stored;
-  stored.Set("_extentx", std::int64_t{extentX});
-  stored.Set("_extenty", std::int64_t{extentY});
-  stored.Set("caption", std::string(caption));
-  stored.Set("font", kFormFont);
-  return stored;
-}
-
-controls::CommandButtonWidget* PlaceButton(const layout::Box& box, int extentX, int extentY, const char* caption) {
+controls::CommandButtonWidget* PlaceButton(const layout::Box& box, const PlacedButton& placed) {
   auto* button = new controls::CommandButtonWidget(box.x, box.y, box.w, box.h);
-  button->LoadStoredProperties(ButtonStoredProperties(extentX, extentY, caption), kFormFont);
+  button->LoadStoredProperties(ButtonStoredProperties(placed), kFormFont);
   return button;
 }
 
@@ -103,7 +81,7 @@ void SettingsDialogWindow::BuildPanel() {
   const Fl_Font font = platform::JapaneseUiFont();
 
   auto* header = new TransparentLabel(p.x + layout::kHeaderLabel.x, p.y + layout::kHeaderLabel.y,
-                                      layout::kHeaderLabel.w, layout::kHeaderLabel.h, "BGM");
+                                      layout::kHeaderLabel.w, layout::kHeaderLabel.h, kHeaderCaption);
   header->labelfont(font);
   header->labelsize(layout::kFontPixels);
   header->CentreText(true);
@@ -129,11 +107,11 @@ void SettingsDialogWindow::BuildPanel() {
   const layout::Box repeat = layout::kRepeatBox;
   repeatBox_ = new RepeatBox(p.x + repeat.x, p.y + repeat.y, repeat.w, repeat.h);
   repeatBox_->SetTextFont(font, kRepeatBoxFontSize);
-  PlaceLabel(p.x + layout::kRepeatLabel.x, p.y + layout::kRepeatLabel.y, layout::kRepeatLabel.h, "曲目をﾘﾋﾟｰﾄ",
+  PlaceLabel(p.x + layout::kRepeatLabel.x, p.y + layout::kRepeatLabel.y, layout::kRepeatLabel.h, kRepeatCaption,
              FL_BLACK);
 
   const layout::Box file = layout::kFileButton;
-  fileButton_ = PlaceButton({p.x + file.x, p.y + file.y, file.w, file.h}, 1085, 661, "...");
+  fileButton_ = PlaceButton({p.x + file.x, p.y + file.y, file.w, file.h}, kFileButton);
   fileButton_->OnClick([this] { ChooseFile(); });
 
   const layout::Box path = layout::kPathLabel;
@@ -156,9 +134,9 @@ void SettingsDialogWindow::BuildBottom(const LinkCursors& cursors) {
   link_->labelcolor(FL_WHITE);
   link_->OnClick([this] { OpenLink(); });
 
-  setButton_ = PlaceButton(layout::kSetButton, 2143, 661, "設定");
+  setButton_ = PlaceButton(layout::kSetButton, kSetButton);
   setButton_->OnClick([this] { Save(); });
-  cancelButton_ = PlaceButton(layout::kCancelButton, 2143, 661, "ｷｬﾝｾﾙ");
+  cancelButton_ = PlaceButton(layout::kCancelButton, kCancelButton);
   cancelButton_->OnClick([this] { Close(); });
 }
 
@@ -215,24 +193,16 @@ void SettingsDialogWindow::SelectMusicKind(int kind) {
 }
 
 void SettingsDialogWindow::ChooseFile() {
-  const std::optional<std::string> chosen =
-      platform::ChooseFileToOpen({"ﾌｧｲﾙを開く", "BGMﾌｧｲﾙ (MP3 WAV)", "*.MP3;*.WAV", model_.ChooserFolder(),
-                                  kChooserBufferChars - 1});
+  const std::optional<std::string> chosen = platform::ChooseFileToOpen(FileChooserRequest(model_));
   if (!chosen) return;
   model_.ChooseFile(*chosen);
   pathLabel_->SetPath(model_.FileLabel());
 }
 
 void SettingsDialogWindow::Save() {
-  const std::string file = host::SettingsFilePath(context_.hostFolder);
-  const bool saved = model_.Save(repeatBox_->value(), [&file](const std::string& section, const std::string& key,
-                                                             const std::string& value) {
-    return host::WriteIniString(section, key, value, file);
-  });
   // The dialog closes either way; the user must not believe the settings kept.
-  if (!saved) {
-    platform::ShowMessageBox(names::kApplicationTitle, kNotSavedMessage + platform::ResolveProfilePaths(file).writeTo,
-                             platform::MessageBoxIcon::kError);
+  if (const std::optional<std::string> failure = SaveToSettingsFile(model_, repeatBox_->value(), context_.hostFolder)) {
+    platform::ShowMessageBox(names::kApplicationTitle, *failure, platform::MessageBoxIcon::kError);
   }
   Close();
 }
