@@ -30,7 +30,6 @@ void FramePacer::WaitForNextFrame() {
       case Verdict::kWatching:
         return;
       case Verdict::kSwapsWait:
-        swapCheck_.reset();
         return;
       case Verdict::kSwapsDoNotWait:
         swapCheck_.reset();

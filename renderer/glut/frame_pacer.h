@@ -1,7 +1,7 @@
 // Keeps the fire at one frame per display refresh. Where the driver offers
 // a swap interval (GLX or WGL), the buffer swap waits for the refresh;
 // elsewhere (Xvfb, for one) the idle callback sleeps until the next frame is
-// due. A granted interval is checked over the first frames, since some
+// due. A granted interval is checked while the fire burns, since some
 // drivers grant it and do not wait (Wine without swap control, vertical sync
 // forced off); then the sleeping takes over. Start is the window system's
 // (x11/, win32/), the rest is shared.

@@ -150,6 +150,14 @@ TEST(SwapWaitCheck, FindsSwapsThatDoNotWait) {
   std::int64_t now = 0;
   for (int frame = 0; frame < 60; ++frame) verdict = check.FrameStarted(now += frame < 10 ? 200'000'000 : 1'000'000);
   EXPECT_EQ(verdict, kSwapsDoNotWait) << "after a slow start";
+  // A machine busy for the first seconds slows even free swaps; the loop
+  // that spins once the load is gone must still be found out.
+  SwapWaitCheck busyStart(16'666'666);
+  now = 0;
+  for (int frame = 0; frame < 400; ++frame) {
+    verdict = busyStart.FrameStarted(now += frame < 200 ? 27'000'000 : 1'000'000);
+  }
+  EXPECT_EQ(verdict, kSwapsDoNotWait) << "after a busy start";
 }
 
 // A swap interval is asked for only when its extension is really listed:
