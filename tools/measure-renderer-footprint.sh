@@ -37,11 +37,6 @@ for ((i = 1; i <= runs; i++)); do
 done
 echo "load average after:  $(cut -d' ' -f1-3 /proc/loadavg)"
 
-# median PROGRAM FIELD: the median of the number after FIELD on that program's lines.
-median() {
-  awk -v p="$1" -v f="$2" '$1 == p { for (i = 2; i < NF; i++) if ($i == f) print $(i + 1) }' "$log" |
-    sort -n | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'
-}
 echo
 printf '%-9s %14s %12s %10s %10s\n' "" "start (ms)" "rss (kB)" "anon" "file"
 for p in "${programs[@]}"; do

@@ -106,11 +106,6 @@ for ((round = 1; round <= rounds; round++)); do
 done
 echo "load average after:  $(cut -d' ' -f1-3 /proc/loadavg)"
 
-# median NAME FIELD: the median of the value after FIELD on NAME's lines.
-median() {
-  awk -v p="$1" -v f="$2" '$1 == p { for (i = 2; i < NF; i++) if ($i == f) print $(i + 1) }' "$log" |
-    sort -n | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'
-}
 echo
 echo "medians over $rounds rounds of $seconds s (CPU in seconds per second, resident memory in kB):"
 printf '%-10s %8s %9s %8s %6s %8s\n' "" cpu renderer xserver fps rss

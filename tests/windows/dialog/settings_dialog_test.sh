@@ -103,7 +103,8 @@ save_cd_track_7() {
 open_dialog || return
 save_cd_track_7
 expect_closed "設定"
-want=$(printf '[Section]\nBGM区分= 1\nBGMﾘﾋﾟｰﾄ= 7\nBGMﾌｧｲﾙ=\n')
+# A new file ends its lines as Windows' own profile calls do: CR LF.
+want=$(printf '[Section]\r\nBGM区分= 1\r\nBGMﾘﾋﾟｰﾄ= 7\r\nBGMﾌｧｲﾙ=\r\n')
 check "設定 writes the three keys" "$(od -c "$ini" | head -n 3 | tr -s ' ')" test "$(cat "$ini")" = "$want"
 
 if [ -x "$linux_bin/Blazemere.scr" ]; then
@@ -120,7 +121,9 @@ if [ -x "$linux_bin/Blazemere.scr" ]; then
     sleep 0.5
     save_cd_track_7
     expect_closed "Linux 設定"
-    check "the same bytes as on Linux" "$(cmp "$ini" "$linux/Blazemere.ini" 2>&1)" cmp -s "$ini" "$linux/Blazemere.ini"
+    sed 's/$/\r/' "$linux/Blazemere.ini" >"$linux/Blazemere-crlf.ini"
+    check "the same bytes as on Linux, but for the line ends" "$(cmp "$ini" "$linux/Blazemere-crlf.ini" 2>&1)" \
+      cmp -s "$ini" "$linux/Blazemere-crlf.ini"
   else
     check "Linux dialog opens" "no window" false
     kill "$host" 2>/dev/null
