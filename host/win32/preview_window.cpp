@@ -10,6 +10,7 @@
 #include "common/names.h"
 #include "host/core/preview/preview_picture.h"
 #include "host/resources/preview/preview_pictures.h"
+#include "host/win32/controls/window_class.h"
 #include "platform/jpeg/jpeg_decode.h"
 #include "platform/win32/wide_text.h"
 
@@ -90,16 +91,6 @@ LRESULT CALLBACK PreviewWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-bool RegisterPreviewClass(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = PreviewWindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kClassName;
-  return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 // A window handle as the command line carries it: its low 32 bits, which
 // is all of a handle on 64-bit Windows too (the upper half is the sign).
 HWND HandleOf(std::uint32_t number) {
@@ -114,7 +105,7 @@ void RunPreview(std::uint32_t parentHandle) {
   // A handle naming no window would leave an unseen preview nobody destroys.
   if (parentHandle == 0 || !IsWindow(parent) || !GetClientRect(parent, &client)) return;
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  if (!RegisterPreviewClass(instance)) return;
+  if (!RegisterWindowClass(kClassName, PreviewWindowProc, ClassPointer::kArrow)) return;
 
   const int width = client.right - client.left;
   const int height = client.bottom - client.top;

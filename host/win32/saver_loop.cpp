@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "common/names.h"
+#include "host/win32/controls/window_class.h"
 #include "platform/win32/wide_text.h"
 
 namespace blazemere::host {
@@ -75,20 +76,11 @@ LRESULT CALLBACK SaverWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-bool RegisterSaverClass(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = SaverWindowProc;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = kClassName;
-  return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 }  // namespace
 
 void RunSaverLoop(SaverWindow& window) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  if (!RegisterSaverClass(instance)) {
+  if (!RegisterWindowClass(kClassName, SaverWindowProc, ClassPointer::kNone)) {
     window.QueryUnload();
     return;
   }

@@ -1,6 +1,5 @@
 // The host on a Windows desktop: the services and windows Main asks for,
 // made of the Win32 backends.
-// STUB in part: the settings dialog is not written yet and returns at once.
 #pragma once
 
 #include <memory>

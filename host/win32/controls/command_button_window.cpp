@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "host/win32/controls/gdi_drawing.h"
+#include "host/win32/controls/window_class.h"
 #include "platform/pointer/win32/win32_pointer.h"
 
 namespace blazemere::controls {
@@ -23,14 +24,9 @@ constexpr COLORREF kEngravedShadow = RGB(0xAC, 0xA8, 0x99);
 
 const wchar_t* CommandButtonWindow::ClassName() {
   static const wchar_t* const name = [] {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &CommandButtonWindow::Procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = L"BlazemereCommand";
-    // Registration fails only when the class exists already; creation tells.
-    RegisterClassExW(&windowClass);
+    // A class that could not be registered shows when a button is made.
+    static_cast<void>(
+        host::RegisterWindowClass(L"BlazemereCommand", &CommandButtonWindow::Procedure, host::ClassPointer::kArrow));
     return L"BlazemereCommand";
   }();
   return name;

@@ -14,6 +14,7 @@
 #include "host/resources/dialog/dialog_art.h"
 #include "host/win32/controls/command_button_window.h"
 #include "host/win32/controls/gdi_drawing.h"
+#include "host/win32/controls/window_class.h"
 #include "platform/file_dialog/file_dialog.h"
 #include "platform/message_box/message_box.h"
 #include "platform/shell_open/shell_open.h"
@@ -50,16 +51,8 @@ void FillColour(HDC dc, const RECT& area, COLORREF colour) {
 }
 
 const wchar_t* RegisterDialogClass(WNDPROC procedure) {
-  static const bool registered = [procedure] {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kClassName;
-    return RegisterClassExW(&windowClass) != 0;
-  }();
-  static_cast<void>(registered);  // a class that exists already is as good; creation tells
+  // A class that could not be registered shows when the window is made.
+  static_cast<void>(RegisterWindowClass(kClassName, procedure, host::ClassPointer::kArrow));
   return kClassName;
 }
 
