@@ -2,10 +2,7 @@
 # host/resources/icon) and the version information, the same product for
 # both programs, each with its own file name and description.
 #   blazemere_windows_resources(target FILE_NAME name DESCRIPTION text)
-set(BLAZEMERE_PRODUCT_NAME "Blazemere (ScreenSaver)")
-set(BLAZEMERE_INTERNAL_NAME "Blazemere")
-set(BLAZEMERE_VERSION_TEXT "1.00")
-set(BLAZEMERE_VERSION_NUMBERS 1,0,0,0)
+include(BlazemereProduct)
 
 function(blazemere_windows_resources target)
   if(NOT WIN32)
