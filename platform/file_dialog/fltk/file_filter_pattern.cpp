@@ -3,44 +3,18 @@
 
 #include <vector>
 
-#include "common/text.h"
+#include "platform/file_dialog/gtk3/glob_patterns.h"
 
 namespace blazemere::platform {
-namespace {
-
-std::string CaseInsensitiveOne(std::string_view pattern) {
-  std::string result;
-  for (const char c : pattern) {
-    if (IsAsciiLetter(c)) {
-      result += '[';
-      result += UpperAscii(c);
-      result += LowerAscii(c);
-      result += ']';
-    } else if (c == '[' || c == ']' || c == '{' || c == '}' || c == ',' || c == '\\') {
-      result += '\\';
-      result += c;
-    } else {
-      result += c;
-    }
-  }
-  return result;
-}
-
-}  // namespace
 
 std::string CaseInsensitiveFltkPattern(std::string_view windowsPatterns) {
-  std::vector<std::string> parts;
-  while (!windowsPatterns.empty()) {
-    const std::size_t end = windowsPatterns.find(';');
-    const std::string_view part = windowsPatterns.substr(0, end);
-    if (!part.empty()) parts.push_back(CaseInsensitiveOne(part));
-    if (end == std::string_view::npos) break;
-    windowsPatterns.remove_prefix(end + 1);
-  }
+  // FLTK's own special characters must match themselves.
+  constexpr CaseBlindSpelling kFltk{.upperFirst = true, .special = "[]{},\\"};
+  const std::vector<std::string_view> parts = FilterParts(windowsPatterns);
   if (parts.empty()) return "*";
-  if (parts.size() == 1) return parts.front();
+  if (parts.size() == 1) return CaseBlindPattern(parts.front(), kFltk);
   std::string joined = "{";
-  for (std::size_t i = 0; i < parts.size(); ++i) joined += (i > 0 ? "," : "") + parts[i];
+  for (std::size_t i = 0; i < parts.size(); ++i) joined += (i > 0 ? "," : "") + CaseBlindPattern(parts[i], kFltk);
   return joined + "}";
 }
 
