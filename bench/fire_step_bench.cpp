@@ -101,13 +101,20 @@ void BM_Straightforward(benchmark::State& state) {
 }
 BENCHMARK(BM_Straightforward)->Unit(benchmark::kMicrosecond);
 
-void BM_Kernel(benchmark::State& state, FireKernel kernel) {
+// Burns `ours` for a while with `kernel`; false, and the benchmark skipped,
+// where this processor cannot run it.
+bool WarmUp(benchmark::State& state, OurFire& ours, FireKernel kernel) {
   if (!FireKernelRuns(kernel)) {
     state.SkipWithError("does not run on this processor");
-    return;
+    return false;
   }
-  OurFire ours(RampPixels());
   for (int i = 0; i < kWarmFrames; ++i) ours.Step(kernel);
+  return true;
+}
+
+void BM_Kernel(benchmark::State& state, FireKernel kernel) {
+  OurFire ours(RampPixels());
+  if (!WarmUp(state, ours, kernel)) return;
   for (auto _ : state) {
     ours.Step(kernel);
     benchmark::DoNotOptimize(ours.texture.data());
@@ -121,12 +128,8 @@ BENCHMARK_CAPTURE(BM_Kernel, avx512, FireKernel::kAvx512)->Unit(benchmark::kMicr
 // The two halves of one of ours on their own: the step (new row and spread,
 // on a field kept burning) and the conversion of a burning field.
 void BM_Half(benchmark::State& state, FireKernel kernel, bool step) {
-  if (!FireKernelRuns(kernel)) {
-    state.SkipWithError("does not run on this processor");
-    return;
-  }
   OurFire ours(RampPixels());
-  for (int i = 0; i < kWarmFrames; ++i) ours.Step(kernel);
+  if (!WarmUp(state, ours, kernel)) return;
   for (auto _ : state) {
     if (step) {
       StepHeatField(*ours.heat, ours.random, kernel);
