@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Configures and builds one build tree.
 # Usage: tools/build.sh DIR [cmake -D options...] [--target T...]
+# BLAZEMERE_JOBS, when set, is how many compilers run at once.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=$1; shift
@@ -12,4 +13,4 @@ while [ $# -gt 0 ]; do
   esac
 done
 cmake -S . -B "$dir" -G Ninja "${configure[@]}" >/dev/null
-cmake --build "$dir" "${targets[@]}"
+cmake --build "$dir" ${BLAZEMERE_JOBS:+-j "$BLAZEMERE_JOBS"} "${targets[@]}"
