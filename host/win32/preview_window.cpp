@@ -66,11 +66,7 @@ void Paint(HWND hwnd, const Preview& preview) {
 }
 
 LRESULT CALLBACK PreviewWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  const auto* preview = reinterpret_cast<const Preview*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  const auto* preview = WindowObject<const Preview>(hwnd, message, lParam);
   if (preview == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
   switch (message) {
     case WM_PAINT:

@@ -42,11 +42,7 @@ void FollowTimers(HWND hwnd, Run& run) {
 }
 
 LRESULT CALLBACK SaverWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  Run* run = reinterpret_cast<Run*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  Run* run = WindowObject<Run>(hwnd, message, lParam);
   if (run == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
   switch (message) {
     case WM_TIMER: {

@@ -63,13 +63,9 @@ void CommandButtonWindow::SetEnabled(bool enabled) { Apply(core_->WriteEnabled(e
 void CommandButtonWindow::OnClick(std::function<void()> handler) { clickHandler_ = std::move(handler); }
 
 LRESULT CALLBACK CommandButtonWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    static_cast<CommandButtonWindow*>(create->lpCreateParams)->window_ = window;
-  }
-  auto* self = reinterpret_cast<CommandButtonWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = host::WindowObject<CommandButtonWindow>(window, message, lParam);
   if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_NCCREATE) self->window_ = window;
   if (message == WM_NCDESTROY) {
     // The window goes (its parent closing takes it along): the object stays
     // and forgets it.
