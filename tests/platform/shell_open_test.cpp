@@ -29,12 +29,9 @@ TEST(ShellOpen, FindsTheHandlerOnTheSearchPath) {
   for (const char* sub : {"/a", "/b", "/c", "/c/tool"}) std::filesystem::create_directories(folder + sub);
   WriteProgram(folder + "/a/tool", "#!/bin/sh\n", 0644);  // not executable
   WriteProgram(folder + "/b/tool", "#!/bin/sh\n");
+  // A file that may not run and a folder of that name are no program.
   const std::pair<std::string, std::string> rows[] = {
-      {folder + "/a:" + folder + "/b", folder + "/b/tool"},
-      {folder + "/c:" + folder + "/b", folder + "/b/tool"},  // a folder of that name is no program
-      {folder + "/a", ""},
-      {"", ""},
-  };
+      {folder + "/a:" + folder + "/c:" + folder + "/b", folder + "/b/tool"}, {folder + "/a", ""}, {"", ""}};
   for (const auto& [path, found] : rows) EXPECT_EQ(FindProgramOnPath("tool", path), found) << "PATH " << path;
 }
 

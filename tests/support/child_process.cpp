@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "platform/files/files.h"
+#include "tests/support/unit_scratch_folder.h"
 
 extern char** environ;
 
@@ -18,16 +19,14 @@ namespace blazemere::testing {
 
 namespace {
 
+// This process's environment with `extra` added or replacing.
 std::vector<std::string> MergedEnvironment(const std::map<std::string, std::string>& extra) {
-  std::map<std::string, std::string> merged;
+  std::vector<std::string> lines;
   for (char** entry = environ; *entry != nullptr; ++entry) {
     const std::string line(*entry);
-    const auto equals = line.find('=');
-    if (equals != std::string::npos) merged[line.substr(0, equals)] = line.substr(equals + 1);
+    if (!extra.contains(line.substr(0, line.find('=')))) lines.push_back(line);
   }
-  for (const auto& [key, value] : extra) merged[key] = value;
-  std::vector<std::string> lines;
-  for (const auto& [key, value] : merged) lines.push_back(key + "=" + value);
+  for (const auto& [key, value] : extra) lines.push_back(key + "=" + value);
   return lines;
 }
 
@@ -46,12 +45,7 @@ std::string BinDir() {
 }
 
 std::string MakeScratchFolder(const std::string& name) {
-  const char* base = std::getenv("TEST_TMPDIR");
-  std::filesystem::path root = base != nullptr ? base : (std::filesystem::path(BinDir()) / ".." / "test-scratch");
-  std::filesystem::path folder = root / (name + "-" + std::to_string(getpid()));
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
-  return std::filesystem::canonical(folder).string();
+  return std::filesystem::canonical(ScratchFolder(name)).string();
 }
 
 ChildProcess::ChildProcess(const std::string& path, const std::vector<std::string>& arguments,

@@ -14,22 +14,29 @@ XSession::XSession()
 
 XSession::~XSession() = default;
 
-Window XSession::WaitForWindow(const std::string& title, std::chrono::milliseconds timeout) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  for (;;) {
-    if (const Window window = platform::FindWindowByTitle(*connection_, title); window != 0) return window;
-    if (std::chrono::steady_clock::now() >= deadline) return 0;
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-}
+namespace {
 
-bool XSession::WaitForNoWindow(const std::string& title, std::chrono::milliseconds timeout) {
+// Asks until `done` holds or the deadline passes; true if it held.
+template <typename Done>
+bool PollUntil(std::chrono::milliseconds timeout, Done done) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
-  for (;;) {
-    if (platform::FindWindowByTitle(*connection_, title) == 0) return true;
+  while (!done()) {
     if (std::chrono::steady_clock::now() >= deadline) return false;
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
+  return true;
+}
+
+}  // namespace
+
+Window XSession::WaitForWindow(const std::string& title, std::chrono::milliseconds timeout) {
+  Window window = 0;
+  PollUntil(timeout, [&] { return (window = platform::FindWindowByTitle(*connection_, title)) != 0; });
+  return window;
+}
+
+bool XSession::WaitForNoWindow(const std::string& title, std::chrono::milliseconds timeout) {
+  return PollUntil(timeout, [&] { return !Exists(title); });
 }
 
 bool XSession::Exists(const std::string& title) { return platform::FindWindowByTitle(*connection_, title) != 0; }
@@ -43,15 +50,32 @@ Window XSession::CreateFocusedWindow() {
 }
 
 bool XSession::WaitForFocus(Window window, std::chrono::milliseconds timeout) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  for (;;) {
+  return PollUntil(timeout, [&] {
     Window focus = 0;
     int revert = 0;
     XGetInputFocus(display_, &focus, &revert);
-    if (focus == window) return true;
-    if (std::chrono::steady_clock::now() >= deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return focus == window;
+  });
+}
+
+std::vector<Window> XSession::WindowsTitled(const std::string& title) {
+  std::vector<Window> found;
+  std::vector<Window> pending{DefaultRootWindow(display_)};
+  while (!pending.empty()) {
+    const Window window = pending.back();
+    pending.pop_back();
+    char* name = nullptr;
+    if (XFetchName(display_, window, &name) != 0 && name != nullptr) {
+      if (title == name) found.push_back(window);
+      XFree(name);
+    }
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(display_, window, &root, &parent, &children, &count) == 0) continue;
+    pending.insert(pending.end(), children, children + count);
+    if (children != nullptr) XFree(children);
   }
+  return found;
 }
 
 WindowGeometry XSession::Geometry(Window window) {

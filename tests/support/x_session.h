@@ -47,6 +47,8 @@ class XSession {
   Window CreateFocusedWindow();
   // False if `window` does not hold the keyboard focus before the deadline.
   bool WaitForFocus(Window window, std::chrono::milliseconds timeout);
+  // Every window with exactly that name (WM_NAME), anywhere in the tree.
+  std::vector<Window> WindowsTitled(const std::string& title);
 
   WindowGeometry Geometry(Window window);
   // What the screen shows in the rectangle (root coordinates).

@@ -161,11 +161,10 @@ class XScreenSaverMode : public ::testing::Test {
       command = {"--reuid=" + std::to_string(user_.uid), "--regid=" + std::to_string(user_.gid), "--clear-groups",
                  "env"};
     }
-    const std::vector<std::string> environment = {
-        "-i", "HOME=" + home_, "DISPLAY=" + server_.display(), "PATH=/usr/local/bin:/usr/bin:/bin", "LANG=C.UTF-8",
-        "XDG_RUNTIME_DIR=" + home_ + "/run", "SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + HeardFile(),
-        "xscreensaver", "-no-splash", "-verbose", "-log", home_ + "/xscreensaver.log"};
-    command.insert(command.end(), environment.begin(), environment.end());
+    command.insert(command.end(), {"-i", "DISPLAY=" + server_.display(), "PATH=/usr/local/bin:/usr/bin:/bin",
+                                   "LANG=C.UTF-8"});
+    for (const auto& [key, value] : UserEnvironment()) command.push_back(key + "=" + value);
+    command.insert(command.end(), {"xscreensaver", "-no-splash", "-verbose", "-log", home_ + "/xscreensaver.log"});
     daemon_ = std::make_unique<ChildProcess>(geteuid() == 0 ? "setpriv" : "env", command);
     const auto deadline = Clock::now() + kHangGuard;
     while (RunCommand({"xscreensaver-command", "-version"}) != 0) {
@@ -223,20 +222,8 @@ class XScreenSaverMode : public ::testing::Test {
   // The renderers' windows: one on each monitor, each the monitor's size.
   std::vector<WindowGeometry> FireWindows() {
     std::vector<WindowGeometry> windows;
-    std::vector<Window> pending{DefaultRootWindow(session_->display())};
-    while (!pending.empty()) {
-      const Window window = pending.back();
-      pending.pop_back();
-      char* name = nullptr;
-      if (XFetchName(session_->display(), window, &name) != 0 && name != nullptr) {
-        if (std::string(name) == "Blazemere_VC (embedded)") windows.push_back(session_->Geometry(window));
-        XFree(name);
-      }
-      Window root = 0, parent = 0, *children = nullptr;
-      unsigned count = 0;
-      if (XQueryTree(session_->display(), window, &root, &parent, &children, &count) == 0) continue;
-      pending.insert(pending.end(), children, children + count);
-      if (children != nullptr) XFree(children);
+    for (const Window window : session_->WindowsTitled("Blazemere_VC (embedded)")) {
+      windows.push_back(session_->Geometry(window));
     }
     std::sort(windows.begin(), windows.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
     return windows;
