@@ -39,19 +39,6 @@ bool StackedAbove(Display* display, Window upper, Window lower) {
   return above;
 }
 
-// What a window manager sends when the user closes a window.
-void SendDeleteWindow(Display* display, Window window) {
-  XEvent event{};
-  event.xclient.type = ClientMessage;
-  event.xclient.window = window;
-  event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-  event.xclient.format = 32;
-  event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-  event.xclient.data.l[1] = CurrentTime;
-  XSendEvent(display, window, False, NoEventMask, &event);
-  XFlush(display);
-}
-
 class RendererWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -107,11 +94,16 @@ TEST_F(RendererWindowTest, FullScreenTakesTheKeyboardAndOnlyEscapeEndsIt) {
   EXPECT_TRUE(x_.WaitForNoWindow(kTitle, 5s));
 }
 
+// What a window manager sends when the user closes a window.
 TEST_F(RendererWindowTest, ClosingTheWindowEndsItNormally) {
   const Window window = Start(blazemere::PaletteRampBmpFile());
   ASSERT_NE(window, 0u);
   std::this_thread::sleep_for(300ms);
-  SendDeleteWindow(x_.display(), window);
+  XEvent event{.xclient = {.type = ClientMessage, .window = window,
+                           .message_type = XInternAtom(x_.display(), "WM_PROTOCOLS", False), .format = 32}};
+  event.xclient.data.l[0] = static_cast<long>(XInternAtom(x_.display(), "WM_DELETE_WINDOW", False));
+  XSendEvent(x_.display(), window, False, NoEventMask, &event);
+  XFlush(x_.display());
   EXPECT_EQ(renderer_->WaitForExit(10s), 0) << "signalled: " << renderer_->TerminatedBySignal();
   EXPECT_TRUE(x_.WaitForNoWindow(kTitle, 5s));
 }
@@ -146,20 +138,6 @@ TEST_F(RendererWindowTest, UnusablePaletteShowsErrorOverTheFireAndEndsWithOne) {
     EXPECT_EQ(renderer_->WaitForExit(10s), 1);
     EXPECT_TRUE(x_.WaitForNoWindow(kTitle, 5s));
   }
-}
-
-// The box lives in a module beside the renderer, loaded only for a box. A
-// renderer copied somewhere without it still tells why it ends, on standard
-// error, and ends as it would after the box.
-TEST_F(RendererWindowTest, WithoutTheBoxModuleTheMessageGoesToStandardError) {
-  const std::string alone = MakeScratchFolder("renderer-alone") + "/Blazemere.dll";
-  std::filesystem::copy_file(BinDir() + "/Blazemere.dll", alone);
-  std::filesystem::remove(PalettePath());
-  ChildProcess renderer(alone, {}, {{"XDG_DATA_HOME", dataHome_}});
-  EXPECT_EQ(renderer.WaitForExit(10s), 1);
-  EXPECT_NE(renderer.StandardError().find("Error: Failed to open DIB file " + PalettePath()), std::string::npos)
-      << renderer.StandardError();
-  EXPECT_EQ(x_.WaitForWindow("Error", 0s), 0u);
 }
 
 }  // namespace
