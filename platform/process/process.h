@@ -25,9 +25,10 @@ inline constexpr ProcessId kNoProcess = -1;
 // gone (kNoProcess included).
 [[nodiscard]] bool HasProgramEnded(ProcessId process);
 
-// Asks a program this process started, and has not yet seen end, to end
-// (SIGTERM), waits up to `grace` for it and ends it outright after that;
-// collects it either way. Returns at once for kNoProcess.
+// Asks a program this process started to end (SIGTERM; on Windows, its
+// windows are closed), waits up to `grace` for it and ends it outright after
+// that; collects it either way. Returns at once for kNoProcess and for a
+// program already seen ending.
 void StopProgram(ProcessId process, std::chrono::milliseconds grace);
 
 }  // namespace blazemere::platform

@@ -108,7 +108,7 @@ void SaverWindow::QueryUnload() {
   }
   if (displayMode_) {
     musicLock_.reset();  // only once the music is silent: the next holder starts its own
-    if (!platform::HasProgramEnded(rendererPid_)) platform::StopProgram(rendererPid_, kRendererStopGrace);
+    platform::StopProgram(rendererPid_, kRendererStopGrace);  // returns at once for one that has ended
   }
 }
 

@@ -34,7 +34,8 @@ bool HasProgramEnded(ProcessId process) {
 }
 
 void StopProgram(ProcessId process, std::chrono::milliseconds grace) {
-  if (process <= 0) return;
+  // One already seen ending is collected: its id may be another's by now.
+  if (process <= 0 || HasProgramEnded(process)) return;
   const auto pid = static_cast<pid_t>(process);
   if (kill(pid, SIGTERM) != 0) {
     (void)HasProgramEnded(process);  // gone already: only its status is left to collect
