@@ -11,7 +11,6 @@
 #include <unistd.h>
 
 #include "platform/files/files.h"
-#include "tests/support/unit_scratch_folder.h"
 
 extern char** environ;
 
@@ -44,8 +43,15 @@ std::string BinDir() {
   return std::filesystem::canonical("/proc/self/exe").parent_path().string();
 }
 
+// Beside the built programs rather than in the working folder: the
+// measuring scripts start test programs from the repository's root.
 std::string MakeScratchFolder(const std::string& name) {
-  return std::filesystem::canonical(ScratchFolder(name)).string();
+  const char* base = std::getenv("TEST_TMPDIR");
+  std::filesystem::path root = base != nullptr ? base : (std::filesystem::path(BinDir()) / ".." / "test-scratch");
+  std::filesystem::path folder = root / (name + "-" + std::to_string(getpid()));
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  return std::filesystem::canonical(folder).string();
 }
 
 ChildProcess::ChildProcess(const std::string& path, const std::vector<std::string>& arguments,
