@@ -16,8 +16,7 @@ TEST(EmbedTarget, FromArgumentsAndEnvironment) {
     Kind kind;
     std::uint32_t window;
   } rows[] = {
-      {{}, "0x40000F", Kind::kOwnWindow, 0},
-      {{"-display", ":3", "-geometry", "10x10"}, nullptr, Kind::kOwnWindow, 0},
+      {{"-display", ":3", "-geometry", "10x10"}, "0x40000F", Kind::kOwnWindow, 0},
       {{"--window-id", "4194338"}, "0x40000F", Kind::kWindow, 4194338},
       {{"--root"}, "0x40000F", Kind::kWindow, 0x40000F},
       {{"--root"}, nullptr, Kind::kRootWindow, 0},
