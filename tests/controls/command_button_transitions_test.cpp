@@ -10,32 +10,27 @@ using namespace script;
 
 using enum ButtonState;
 
-// `setup` brings the button to the starting point.
+// `setup` brings the button to the starting point. Where an input acts alike
+// in several states, one of them stands for the rest.
 struct Transition { const char *name, *setup, *input; ButtonState after; const char* effects; bool buttonDown; };
 
 const Transition kTransitions[] = {
     {"focus from Normal", "", "focus", kSelected, "Paint(Selected)", false},
     {"focus from HighLight shows Pressed", "move", "focus", kHighLightSelect, "Paint(Pressed)", false},
-    {"focus while Selected", "focus", "focus", kSelected, "Paint(Selected)", false},
     {"focus while HighLightSelect", "focus move", "focus", kSelected, "Paint(Selected)", false},
-    {"blur from Selected", "focus", "blur", kNormal, "Paint(Normal)", false},
     {"blur from HighLightSelect", "focus move", "blur", kNormal, "Paint(Normal)", false},
-    {"blur from HighLight", "move", "blur", kNormal, "Paint(Normal)", false},
     {"blur while Normal draws nothing", "", "blur", kNormal, "", false},
     {"left press draws Pressed", "", "pressL", kNormal, "Paint(Pressed)", true},
-    {"left press while HighLightSelect", "focus move", "pressL", kHighLightSelect, "Paint(Pressed)", true},
     {"right press draws nothing", "move", "pressR", kHighLight, "", false},
     {"move from Normal", "", "move", kHighLight, "Paint(HighLight)", false},
     {"move from Selected", "focus", "move", kHighLightSelect, "Paint(HighLightSelect)", false},
     {"move from Selected while held", "focus pressL", "move", kSelected, "", true},
     {"move while HighLight", "move", "move", kHighLight, "", false},
-    {"move while HighLightSelect", "focus move", "move", kHighLightSelect, "", false},
     {"left release in HighLight", "move pressL", "releaseL", kHighLight, "Paint(Normal) Click", false},
     {"left release in HighLightSelect", "focus move pressL", "releaseL", kHighLightSelect,
      "Paint(HighLightSelect) Click", false},
     {"left release in Selected", "focus pressL", "releaseL", kSelected, "", false},
     {"left release in Normal", "pressL", "releaseL", kNormal, "Click", false},
-    {"right release in HighLight", "move", "releaseR", kHighLight, "Click", false},
     {"right release in HighLightSelect", "focus move", "releaseR", kHighLightSelect, "Click", false},
     {"right release in Selected", "focus", "releaseR", kSelected, "", false},
     {"right release keeps a left hold", "focus move pressL", "releaseR", kHighLightSelect, "Click", true},

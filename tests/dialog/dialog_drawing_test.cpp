@@ -12,8 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool IsDark(std::uint32_t rgb) { return ((rgb >> 16) & 0xFF) < 0x80 && ((rgb >> 8) & 0xFF) < 0x80 && (rgb & 0xFF) < 0x80; }
-
 // The pixels that are neither what lay beneath nor the painted dialog are
 // the zoom's outline: they must all lie on the border of their bounding box,
 // one rectangle. An earlier step's lines, or lines on a window that has not
@@ -60,11 +58,7 @@ TEST_F(SettingsDialogTest, ZoomsLeaveNoTrail) {
 
   // Closing by the close box, which changes nothing on the dialog first.
   window_ = x_.WaitForWindow(kDialogTitle, 1s);
-  XEvent event{};
-  event.xclient = {ClientMessage, 0, False, x_.display(), window_, XInternAtom(x_.display(), "WM_PROTOCOLS", False), 32, {}};
-  event.xclient.data.l[0] = static_cast<long>(XInternAtom(x_.display(), "WM_DELETE_WINDOW", False));
-  XSendEvent(x_.display(), window_, False, NoEventMask, &event);
-  XFlush(x_.display());
+  PressCloseBox();
   shots.clear();
   while (host_->IsRunning() && shots.size() < 400) shots.push_back(shoot());
   shots.push_back(shoot());
@@ -97,10 +91,8 @@ TEST_F(SettingsDialogTest, PathLabelDrawsOnlyWholeLines) {
   }
   const RgbImage& strip = resources::PanelStrip();
   for (int y = 2 * kLineHeight; y < label.height; ++y)
-    for (int x = 0; x < label.width; ++x) {
-      const std::uint8_t* s = strip.pixels.data() + (((kLabelY + y) % strip.height) * strip.width + kLabelX + x) * 3;
-      ASSERT_EQ(label.At(x, y), (std::uint32_t{s[0]} << 16) | (s[1] << 8) | s[2]) << "below the second line at " << x << "," << y;
-    }
+    for (int x = 0; x < label.width; ++x)
+      ASSERT_EQ(label.At(x, y), strip.At(kLabelX + x, (kLabelY + y) % strip.height)) << "below the second line at " << x << "," << y;
 }
 
 // The chooser opens in a folder too long for its place field: the field shows

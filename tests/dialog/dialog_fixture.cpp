@@ -1,13 +1,9 @@
 // The settings dialog's test fixture: see dialog_fixture.h.
 #include "tests/dialog/dialog_fixture.h"
 
-#include <X11/Xatom.h>
-
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
-#include "host/resources/dialog/dialog_art.h"
 #include "platform/files/files.h"
 
 namespace blazemere::testing {
@@ -60,14 +56,19 @@ WindowGeometry SettingsDialogTest::ExpectedDialogPlace() {
   return {(DisplayWidth(d, DefaultScreen(d)) - 495) / 2, (DisplayHeight(d, DefaultScreen(d)) - 246) / 3, 495, 246};
 }
 
-void SettingsDialogTest::MoveTo(Point at) {
-  XDoTool({"mousemove", std::to_string(geometry_.x + at.x), std::to_string(geometry_.y + at.y)});
-}
-
 void SettingsDialogTest::Click(Point at, int button) {
-  MoveTo(at);
+  XDoTool({"mousemove", std::to_string(geometry_.x + at.x), std::to_string(geometry_.y + at.y)});
   XDoTool({"click", std::to_string(button)});
   std::this_thread::sleep_for(150ms);
+}
+
+void SettingsDialogTest::PressCloseBox() {
+  Display* d = x_.display();
+  XEvent event{};
+  event.xclient = {ClientMessage, 0, False, d, window_, XInternAtom(d, "WM_PROTOCOLS", False), 32, {}};
+  event.xclient.data.l[0] = static_cast<long>(XInternAtom(d, "WM_DELETE_WINDOW", False));
+  XSendEvent(d, window_, False, NoEventMask, &event);
+  XFlush(d);
 }
 
 RgbImage SettingsDialogTest::CaptureDialog(int x, int y, int w, int h) {
@@ -90,22 +91,6 @@ Window SettingsDialogTest::OpenChooser() {
   return chooser;
 }
 
-void SettingsDialogTest::UseChooser(const std::string& name, const char* key) {
-  ASSERT_NE(OpenChooser(), 0u);
-  XDoTool({"type", name});
-  XDoTool({"key", key});
-  EXPECT_TRUE(x_.WaitForNoWindow(kChooserTitle, 10s));
-}
-
-std::vector<bool> SettingsDialogTest::SelectedOptions() {
-  const RgbImage& on = resources::OptionSelected();
-  const std::uint8_t* centre = on.pixels.data() + (6 * on.width + 6) * 3;
-  const std::uint32_t blue = (std::uint32_t{centre[0]} << 16) | (centre[1] << 8) | centre[2];
-  std::vector<bool> selected;
-  for (const Point& p : kOptionPicture) selected.push_back(CaptureDialog(p.x, p.y, 1, 1).At(0, 0) == blue);
-  return selected;
-}
-
 std::vector<Window> SettingsDialogTest::MappedTopWindows() {
   Display* d = x_.display();
   Window root = 0, parent = 0;
@@ -122,28 +107,23 @@ std::vector<Window> SettingsDialogTest::MappedTopWindows() {
   return mapped;
 }
 
-std::vector<WindowGeometry> SettingsDialogTest::TopWindows() {
-  std::vector<WindowGeometry> places;
-  for (const Window window : MappedTopWindows()) places.push_back(x_.Geometry(window));
-  return places;
+std::string SettingsDialogTest::TextProperty(Window window, const char* name) {
+  Display* d = x_.display();
+  Atom type = None;
+  int format = 0;
+  unsigned long length = 0, remaining = 0;
+  unsigned char* value = nullptr;
+  if (XGetWindowProperty(d, window, XInternAtom(d, name, False), 0, 1024, False, AnyPropertyType, &type, &format,
+                         &length, &remaining, &value) != Success || value == nullptr)
+    return "";
+  std::string text(reinterpret_cast<char*>(value));
+  XFree(value);
+  return text;
 }
 
 int SettingsDialogTest::WindowsTitled(const std::string& title) {
-  Display* d = x_.display();
-  const Atom netWmName = XInternAtom(d, "_NET_WM_NAME", False);
-  const Atom utf8 = XInternAtom(d, "UTF8_STRING", False);
   int found = 0;
-  for (const Window window : MappedTopWindows()) {
-    Atom type = None;
-    int format = 0;
-    unsigned long length = 0, remaining = 0;
-    unsigned char* name = nullptr;
-    if (XGetWindowProperty(d, window, netWmName, 0, 1024, False, utf8, &type, &format, &length, &remaining, &name) ==
-            Success && name != nullptr) {
-      if (std::string(reinterpret_cast<char*>(name), length) == title) ++found;
-      XFree(name);
-    }
-  }
+  for (const Window window : MappedTopWindows()) found += TextProperty(window, "_NET_WM_NAME") == title ? 1 : 0;
   return found;
 }
 

@@ -22,7 +22,6 @@ using namespace std::chrono_literals;
 
 inline constexpr const char* kDialogTitle = "<Blazemere>";
 inline constexpr const char* kChooserTitle = "ﾌｧｲﾙを開く";
-inline constexpr const char* kMessageTitle = "Blazemere (ScreenSaver)";
 inline constexpr int kPanelX = 12;
 inline constexpr int kPanelY = 16;
 
@@ -31,7 +30,6 @@ struct Point { int x, y; };
 inline constexpr Point kOptionPicture[3] = {{kPanelX + 34, kPanelY + 82}, {kPanelX + 34, kPanelY + 62}, {kPanelX + 34, kPanelY + 102}};
 inline constexpr Point kOptionCaption[3] = {{kPanelX + 52, kPanelY + 82}, {kPanelX + 56, kPanelY + 62}, {kPanelX + 60, kPanelY + 102}};
 inline constexpr Point kRepeatInput{kPanelX + 120, kPanelY + 62};
-inline constexpr Point kRepeatArrow{kPanelX + 146, kPanelY + 62};
 inline constexpr Point kFileButton{kPanelX + 48, kPanelY + 124};
 inline constexpr Point kSetButton{356, 212};
 inline constexpr Point kCancelButton{440, 212};
@@ -39,6 +37,8 @@ inline constexpr Point kCancelButton{440, 212};
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string IniBytes(const std::string& kind, const std::string& repeat, const std::string& file);
+// Dark pixels: glyphs and frames, not the fields' white nor the panel.
+inline bool IsDark(std::uint32_t rgb) { return ((rgb >> 16) & 0xFF) < 0x80 && ((rgb >> 8) & 0xFF) < 0x80 && (rgb & 0xFF) < 0x80; }
 
 // True once `condition` holds; the dialog repaints a moment after a click.
 template <typename Condition>
@@ -63,20 +63,19 @@ class SettingsDialogTest : public ::testing::Test {
   // Where the dialog stands once open, from the screen's size.
   WindowGeometry ExpectedDialogPlace();
 
-  void MoveTo(Point at);
   void Click(Point at, int button = 1);
+  // What a window manager sends when the user presses the close box.
+  void PressCloseBox();
   RgbImage CaptureDialog(int x, int y, int w, int h);
   // The dialog has gone and the host has ended normally.
   void ExpectClosed();
   // Opens the file chooser and returns it with the pointer resting on it (no
   // window manager gives it the focus).
   Window OpenChooser();
-  // Types `name` into the open chooser and ends it with `key`.
-  void UseChooser(const std::string& name, const char* key);
-  // Which option picture shows the selected (blue) look.
-  std::vector<bool> SelectedOptions();
-  // Mapped top-level windows: their places, and how many carry a title.
-  std::vector<WindowGeometry> TopWindows();
+  // Mapped top-level windows; a text property's first string ("" if none);
+  // how many of the windows carry a title (_NET_WM_NAME).
+  std::vector<Window> MappedTopWindows();
+  std::string TextProperty(Window window, const char* name);
   int WindowsTitled(const std::string& title);
 
   XSession x_;
@@ -87,9 +86,6 @@ class SettingsDialogTest : public ::testing::Test {
   std::unique_ptr<ChildProcess> host_;
   Window window_ = 0;
   WindowGeometry geometry_;
-
- private:
-  std::vector<Window> MappedTopWindows();
 };
 
 }  // namespace blazemere::testing

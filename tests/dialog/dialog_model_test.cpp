@@ -10,11 +10,6 @@
 namespace blazemere::dialog {
 namespace {
 
-struct Write {
-  std::string section, key, value;
-  bool operator==(const Write&) const = default;
-};
-
 host::HostSettings Settings(std::int16_t mode, std::int16_t repeat, std::string file = "") {
   return host::HostSettings{static_cast<host::MusicKind>(mode), repeat, std::move(file), "/h"};
 }
@@ -74,15 +69,14 @@ TEST(SettingsDialogModel, SelectionEnablesItsControlAndSaveWritesInOrder) {
     SettingsDialogModel model(settings);
     if (row.selectKind != kAsLoaded) model.SelectMusicKind(row.selectKind);
     EXPECT_EQ(model.Look(), row.look);
-    std::vector<Write> writes;
+    std::vector<std::string> writes;
     const bool saved = model.Save(row.repeatText, [&](const std::string& s, const std::string& k, const std::string& v) {
-      writes.push_back({s, k, v});
+      writes.push_back(s + "|" + k + "|" + v);
       return static_cast<int>(writes.size()) - 1 != row.failingWrite;
     });
     EXPECT_EQ(saved, row.failingWrite < 0);
-    const std::vector<Write> expected = {
-        {"Section", "BGM区分", row.kindText}, {"Section", "BGMﾘﾋﾟｰﾄ", row.repeatValue}, {"Section", "BGMﾌｧｲﾙ", row.file}};
-    EXPECT_EQ(writes, expected);
+    EXPECT_EQ(writes, (std::vector<std::string>{"Section|BGM区分|" + row.kindText, "Section|BGMﾘﾋﾟｰﾄ|" + row.repeatValue,
+                                                "Section|BGMﾌｧｲﾙ|" + row.file}));
   }
 }
 

@@ -10,16 +10,14 @@ namespace blazemere::testing {
 namespace {
 
 constexpr Point kRepeatBox{kPanelX + 112, kPanelY + 52};  // top-left; 41 x 20
-
-// Dark pixels: glyphs and the arrow, not the field's white or the panel.
-bool IsInk(std::uint32_t rgb) { return ((rgb >> 16) & 0xFF) < 0x80 && ((rgb >> 8) & 0xFF) < 0x80 && (rgb & 0xFF) < 0x80; }
+constexpr Point kRepeatArrow{kPanelX + 146, kPanelY + 62};
 
 // First and last column holding ink; {-1, -1} for none.
 std::pair<int, int> InkColumns(const RgbImage& image) {
   std::pair<int, int> columns{-1, -1};
   for (int x = 0; x < image.width; ++x)
     for (int y = 0; y < image.height; ++y)
-      if (IsInk(image.At(x, y))) {
+      if (IsDark(image.At(x, y))) {
         if (columns.first < 0) columns.first = x;
         columns.second = x;
       }
@@ -50,7 +48,8 @@ TEST_F(SettingsDialogTest, RepeatListHoldsAllEntriesScrollsAndItsEmptyEntrySaves
   const WindowGeometry box{geometry_.x + kRepeatBox.x, geometry_.y + kRepeatBox.y, 41, 20};
   WindowGeometry list;
   ASSERT_TRUE(Eventually([&] {
-    for (const WindowGeometry& w : TopWindows()) if (w.x == box.x && w.y == box.y + box.height) list = w;
+    for (const Window w : MappedTopWindows())
+      if (const WindowGeometry g = x_.Geometry(w); g.x == box.x && g.y == box.y + box.height) list = g;
     return list.height > 0;
   })) << "no list under the box";
   EXPECT_EQ(list.width, 41);
@@ -66,8 +65,8 @@ TEST_F(SettingsDialogTest, RepeatListHoldsAllEntriesScrollsAndItsEmptyEntrySaves
   std::this_thread::sleep_for(200ms);
   XDoTool({"mousemove", std::to_string(list.x + 10), std::to_string(list.y + 5), "click", "1"});
   EXPECT_TRUE(Eventually([&] {
-    const std::vector<WindowGeometry> windows = TopWindows();
-    return std::none_of(windows.begin(), windows.end(), [&](const WindowGeometry& w) { return w.y == list.y; });
+    const std::vector<Window> windows = MappedTopWindows();
+    return std::none_of(windows.begin(), windows.end(), [&](Window w) { return x_.Geometry(w).y == list.y; });
   })) << "the list stayed open";
   Click(kSetButton);
   ExpectClosed();

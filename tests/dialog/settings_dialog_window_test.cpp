@@ -19,10 +19,16 @@ TEST_F(SettingsDialogTest, OpensPaintedFollowsClicksAndCancelWritesNothing) {
   const std::string before = "; kept as it is\r\n" + IniBytes(" 1", " 7", "");
   WriteFile(IniPath(), before);
   ASSERT_NO_FATAL_FAILURE(OpenDialog());
-  Display* d = x_.display();
-  EXPECT_EQ(std::pair(geometry_.width, geometry_.height), std::pair(495, 246));
-  EXPECT_EQ(geometry_.x, (DisplayWidth(d, DefaultScreen(d)) - 495) / 2);
-  EXPECT_EQ(geometry_.y, (DisplayHeight(d, DefaultScreen(d)) - 246) / 3);
+  // Which option picture shows the selected look (its blue centre).
+  const auto selectedOptions = [this] {
+    std::vector<bool> selected;
+    for (const Point& p : kOptionPicture)
+      selected.push_back(CaptureDialog(p.x, p.y, 1, 1).At(0, 0) == resources::OptionSelected().At(6, 6));
+    return selected;
+  };
+  const WindowGeometry place = ExpectedDialogPlace();
+  EXPECT_EQ(std::tuple(geometry_.x, geometry_.y, geometry_.width, geometry_.height),
+            std::tuple(place.x, place.y, 495, 246));
 
   const RgbImage image = CaptureDialog(0, 0, 495, 246);
   EXPECT_EQ(image.At(5, 0), 0x00001Eu) << "the gradient's dark top";
@@ -34,15 +40,11 @@ TEST_F(SettingsDialogTest, OpensPaintedFollowsClicksAndCancelWritesNothing) {
   // columns, repeated every 20 rows.
   const RgbImage& strip = resources::PanelStrip();
   for (int py = 0; py < 50; ++py)
-    for (int px = 240; px < 469; ++px) {
-      const std::uint8_t* s = strip.pixels.data() + ((py % 20) * strip.width + px) * 3;
-      const std::uint32_t expected = (std::uint32_t{s[0]} << 16) | (s[1] << 8) | s[2];
-      ASSERT_EQ(image.At(kPanelX + px, kPanelY + py), expected) << "panel pixel " << px << "," << py;
-    }
+    for (int px = 240; px < 469; ++px)
+      ASSERT_EQ(image.At(kPanelX + px, kPanelY + py), strip.At(px, py % 20)) << "panel pixel " << px << "," << py;
   EXPECT_EQ(image.At(kPanelX + 20, kPanelY + 30), 0x000000u) << "the header frame";
-  EXPECT_EQ(SelectedOptions(), (std::vector<bool>{false, true, false}));
-  const std::uint8_t* off = resources::OptionNotSelected().pixels.data();
-  EXPECT_EQ(CaptureDialog(kPanelX + 28, kPanelY + 76, 12, 12).pixels, std::vector<std::uint8_t>(off, off + 12 * 12 * 3));
+  EXPECT_EQ(selectedOptions(), (std::vector<bool>{false, true, false}));
+  EXPECT_EQ(CaptureDialog(kPanelX + 28, kPanelY + 76, 12, 12), resources::OptionNotSelected());
 
   // A second start while the dialog is open ends at once and leaves it be.
   ChildProcess second(folder_ + "/Blazemere.scr", {"/c"}, Environment());
@@ -60,7 +62,7 @@ TEST_F(SettingsDialogTest, OpensPaintedFollowsClicksAndCancelWritesNothing) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     Click(row.at, row.button);
-    EXPECT_TRUE(Eventually([&] { return SelectedOptions() == row.selected; }));
+    EXPECT_TRUE(Eventually([&] { return selectedOptions() == row.selected; }));
     EXPECT_TRUE(Eventually([&] { return (fileButton() != fileDisabled) == row.fileEnabled; }));
     EXPECT_TRUE(Eventually([&] { return (repeatBox() == repeatEnabled) == row.repeatIsEnabled; }));
   }
@@ -81,11 +83,7 @@ TEST_F(SettingsDialogTest, CloseBoxWritesNothingAndSavedWavReachesTheNextSaverRu
   WriteFile(IniPath(), IniBytes(" 0", " 0", old));
   ASSERT_NO_FATAL_FAILURE(OpenDialog());
   Click(kOptionPicture[2]);
-  XEvent event{};
-  event.xclient = {ClientMessage, 0, False, x_.display(), window_, XInternAtom(x_.display(), "WM_PROTOCOLS", False), 32, {}};
-  event.xclient.data.l[0] = static_cast<long>(XInternAtom(x_.display(), "WM_DELETE_WINDOW", False));
-  XSendEvent(x_.display(), window_, False, NoEventMask, &event);
-  XFlush(x_.display());
+  PressCloseBox();
   ExpectClosed();
   ASSERT_EQ(ReadFile(IniPath()), IniBytes(" 0", " 0", old)) << "the close box wrote";
 
@@ -98,12 +96,18 @@ TEST_F(SettingsDialogTest, CloseBoxWritesNothingAndSavedWavReachesTheNextSaverRu
 
   const auto pathLabel = [this] { return CaptureDialog(kPanelX + 72, kPanelY + 116, 381, 33); };
   const RgbImage oldLabel = pathLabel();
-  ASSERT_NO_FATAL_FAILURE(UseChooser("ignored.mp3", "Escape"));
+  const auto choose = [this](const std::string& name, const char* key) {
+    ASSERT_NE(OpenChooser(), 0u);
+    XDoTool({"type", name});
+    XDoTool({"key", key});
+    ASSERT_TRUE(x_.WaitForNoWindow(kChooserTitle, 10s));
+  };
+  ASSERT_NO_FATAL_FAILURE(choose("ignored.mp3", "Escape"));
   std::this_thread::sleep_for(300ms);
   EXPECT_EQ(pathLabel(), oldLabel) << "a cancelled choice changed the label";
   // Both paths share the label's two lines (the scratch folder is deep);
   // what was chosen shows in the file.
-  ASSERT_NO_FATAL_FAILURE(UseChooser(wav, "Return"));
+  ASSERT_NO_FATAL_FAILURE(choose(wav, "Return"));
   Click(kSetButton);
   ExpectClosed();
   ASSERT_EQ(ReadFile(IniPath()), IniBytes(" 2", " 4", wav)) << "3.5 goes to the even neighbour";
@@ -157,39 +161,22 @@ TEST_F(SettingsDialogTest, ChooserRefusesAPathTheSettingsCannotHold) {
   }
 }
 
-// What lies at the settings file's place, told apart from a plain file.
-std::string Fingerprint(const std::string& path) {
-  return fs::is_directory(path) ? "folder holding " + ReadFile(path + "/inside") : ReadFile(path);
-}
-
-// Settings that cannot be written: the user is told, the dialog closes as
-// usual, and the file is as it was.
+// Settings that cannot be written (the file is too large to be read whole
+// and rewritten): the user is told, the dialog closes as usual, and the
+// file is as it was, with nothing left beside it.
 TEST_F(SettingsDialogTest, FailedSaveIsToldAndChangesNothing) {
-  const struct { const char* name; void (*make)(const std::string& ini); } rows[] = {
-      {"a folder where the file should be", [](const std::string& ini) {
-         fs::create_directory(ini);
-         WriteFile(ini + "/inside", "kept");
-       }},
-      {"a file too large to rewrite", [](const std::string& ini) {
-         WriteFile(ini, IniBytes(" 1", " 7", "") + std::string(5 << 20, ';'));
-       }},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
-    fs::remove_all(IniPath());
-    row.make(IniPath());
-    const std::string before = Fingerprint(IniPath());
-    ASSERT_NO_FATAL_FAILURE(OpenDialog());
-    Click(kOptionPicture[1]);
-    Click(kSetButton);
-    ASSERT_NE(x_.WaitForWindow(kMessageTitle, 10s), 0u) << "no message";
-    EXPECT_TRUE(x_.Exists(kDialogTitle)) << "closed before the user read the message";
-    XDoTool({"key", "Return"});
-    ExpectClosed();
-    EXPECT_EQ(Fingerprint(IniPath()), before);
-    for (const auto& entry : fs::directory_iterator(folder_))
-      EXPECT_EQ(entry.path().filename().string().rfind("Blazemere.ini.", 0), std::string::npos) << entry.path();
-  }
+  const std::string before = IniBytes(" 1", " 7", "") + std::string(5 << 20, ';');
+  WriteFile(IniPath(), before);
+  ASSERT_NO_FATAL_FAILURE(OpenDialog());
+  Click(kOptionPicture[1]);
+  Click(kSetButton);
+  ASSERT_NE(x_.WaitForWindow("Blazemere (ScreenSaver)", 10s), 0u) << "no message";
+  EXPECT_TRUE(x_.Exists(kDialogTitle)) << "closed before the user read the message";
+  XDoTool({"key", "Return"});
+  ExpectClosed();
+  EXPECT_EQ(ReadFile(IniPath()), before);
+  for (const auto& entry : fs::directory_iterator(folder_))
+    EXPECT_EQ(entry.path().filename().string().rfind("Blazemere.ini.", 0), std::string::npos) << entry.path();
 }
 
 }  // namespace
