@@ -37,13 +37,4 @@ struct KnownDifference {
 [[nodiscard]] std::string CompareWithRecord(std::string_view caseName, const Transcript& ours, const Record& record,
                                             const std::vector<KnownDifference>& differences);
 
-// The case as markdown table rows, one per line of its transcript: the case
-// (on its first row), the record's line, ours and the verdict ("same" or the
-// difference's reason). For docs/conformance.md.
-[[nodiscard]] std::string MarkdownRows(std::string_view caseName, const Transcript& ours, const Record& record,
-                                       const std::vector<KnownDifference>& differences);
-
-// Adds the rows to the file that BLAZEMERE_CONFORMANCE_TABLE names, if it is set.
-void AppendMarkdownRows(const std::string& rows);
-
 }  // namespace blazemere::testing

@@ -15,10 +15,6 @@ IniStep Write(std::string section, std::string key, std::string value) {
   return {true, std::move(section), std::move(key), std::move(value)};
 }
 
-const std::string kLong300(300, 'v');
-const std::string kLong255(255, 'w');
-const std::string kLong256(256, 'x');
-
 std::vector<IniCase> MakeCases() {
   return {
       // Reads.
@@ -43,8 +39,8 @@ std::vector<IniCase> MakeCases() {
       {"duplicate keys", "[Section]\r\nkey=first\r\nkey=second\r\n", {Read("Section", "key")}},
       {"no final newline", "[Section]\r\nkey=value", {Read("Section", "key")}},
       {"LF line endings", "[Section]\nkey=value\nnext=2\n", {Read("Section", "key"), Read("Section", "next")}},
-      {"value of 300 bytes", "[Section]\r\nkey=" + kLong300 + "\r\n", {Read("Section", "key")}},
-      {"value of 255 bytes", "[Section]\r\nkey=" + kLong255 + "\r\n", {Read("Section", "key")}},
+      {"value of 300 bytes", "[Section]\r\nkey=" + std::string(300, 'v') + "\r\n", {Read("Section", "key")}},
+      {"value of 255 bytes", "[Section]\r\nkey=" + std::string(255, 'w') + "\r\n", {Read("Section", "key")}},
       {"empty value", "[Section]\r\nkey=\r\nnext=2\r\n", {Read("Section", "key"), Read("Section", "next")}},
       {"key without equals sign", "[Section]\r\nkey\r\nnext=2\r\n", {Read("Section", "key"), Read("Section", "next")}},
       {"keys before any section", "key=outside\r\n[Section]\r\nkey=inside\r\n", {Read("Section", "key")}},
@@ -73,7 +69,8 @@ std::vector<IniCase> MakeCases() {
       {"write with blanks around value", std::nullopt, {Write("Section", "key", "  padded  "), Read("Section", "key")}},
       {"write quoted value", std::nullopt, {Write("Section", "key", "\"quoted\""), Read("Section", "key")}},
       {"write empty value", "[Section]\r\nkey=old\r\n", {Write("Section", "key", ""), Read("Section", "key")}},
-      {"write a value of 256 bytes", std::nullopt, {Write("Section", "key", kLong256), Read("Section", "key")}},
+      {"write a value of 256 bytes", std::nullopt,
+       {Write("Section", "key", std::string(256, 'x')), Read("Section", "key")}},
       {"write to an LF file", "[Section]\nkey=old\n", {Write("Section", "added", "1")}},
       {"write to a file without final newline", "[Section]\r\nkey=old", {Write("Section", "added", "1")}},
       {"write keeps comments and blank lines", "; settings\r\n\r\n[Section]\r\n; note\r\nkey=old\r\n\r\n[Other]\r\nz=9\r\n",

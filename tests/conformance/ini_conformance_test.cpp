@@ -54,7 +54,6 @@ TEST(IniConformance, OurLayerAnswersAsWindowsDoes) {
     const std::string file = folder + "/case" + std::to_string(++number) + ".ini";
     const Transcript transcript = RunIniCase(iniCase, ours, file, platform::NewProfileLineEnding());
     EXPECT_EQ(CompareWithRecord(iniCase.name, transcript, *record, kDifferences), "") << "case: " << iniCase.name;
-    AppendMarkdownRows(MarkdownRows(iniCase.name, transcript, *record, kDifferences));
   }
 }
 

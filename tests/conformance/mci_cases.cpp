@@ -76,12 +76,6 @@ const std::vector<MciSession>& MciSessions() {
   return sessions;
 }
 
-std::size_t MciCommandCount() {
-  std::size_t count = 0;
-  for (const MciSession& session : MciSessions()) count += session.steps.size();
-  return count;
-}
-
 Transcript RunMciSession(const MciSession& session, MciApi& api, const MciFiles& files) {
   Transcript lines;
   for (const MciStep& step : session.steps) {

@@ -48,7 +48,4 @@ struct MciFiles {
 // Runs the session and closes everything it left open.
 [[nodiscard]] Transcript RunMciSession(const MciSession& session, MciApi& api, const MciFiles& files);
 
-// The number of command strings in all sessions.
-[[nodiscard]] std::size_t MciCommandCount();
-
 }  // namespace blazemere::testing

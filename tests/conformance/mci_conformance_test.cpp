@@ -79,7 +79,6 @@ TEST(MciConformance, OurInterpreterAnswersAsWindowsDoes) {
   for (const MciSession& session : MciSessions()) {
     const Transcript transcript = RunMciSession(session, ours, files);
     EXPECT_EQ(CompareWithRecord(session.name, transcript, *record, kDifferences), "") << "session: " << session.name;
-    AppendMarkdownRows(MarkdownRows(session.name, transcript, *record, kDifferences));
   }
 }
 
