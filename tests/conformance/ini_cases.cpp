@@ -4,7 +4,8 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
+
+#include "platform/files/files.h"
 
 namespace blazemere::testing {
 
@@ -81,12 +82,6 @@ std::vector<IniCase> MakeCases() {
   };
 }
 
-std::optional<std::string> FileBytes(const std::string& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 std::string WindowsLineEndings(const std::string& bytes, std::string_view lineEnding) {
   std::string converted;
   for (std::size_t at = 0; at < bytes.size();) {
@@ -121,7 +116,7 @@ Transcript RunIniCase(const IniCase& iniCase, ProfileApi& api, const std::string
       lines.push_back("read " + where + ": " + Quoted(api.Read(step.section, step.key, file)));
     }
   }
-  std::optional<std::string> bytes = FileBytes(file);
+  std::optional<std::string> bytes = platform::ReadWholeFile(file);
   if (bytes && !iniCase.initial && newFileLineEnding != "\r\n") *bytes = WindowsLineEndings(*bytes, newFileLineEnding);
   lines.push_back("file: " + (bytes ? Quoted(*bytes) : std::string("missing")));
   return lines;
