@@ -16,10 +16,6 @@ namespace {
 
 const wchar_t* const kChildTitle = L"Preview Window";
 
-LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
 const char* YesNo(bool value) { return value ? "yes" : "no"; }
 
 }  // namespace
@@ -30,17 +26,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   _setmode(_fileno(stdout), _O_BINARY);
-  WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = ParentProc;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
-  windowClass.lpszClassName = L"PreviewParent";
-  RegisterClassW(&windowClass);
   RECT outer{0, 0, std::atoi(argv[1]), std::atoi(argv[2])};
   AdjustWindowRect(&outer, WS_OVERLAPPEDWINDOW, FALSE);
-  HWND parent = CreateWindowW(L"PreviewParent", L"preview parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
-                              outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
-                              windowClass.hInstance, nullptr);
+  HWND parent = CreateWindowW(L"STATIC", L"preview parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
+                              outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, nullptr, nullptr);
   if (parent == nullptr) return 1;
   std::printf("%lu\n", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(parent)));
   std::fflush(stdout);

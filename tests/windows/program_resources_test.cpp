@@ -1,6 +1,5 @@
-// The programs' resources as Windows reads them: the version information
-// through the version API, the icon through the icon loader, compared with
-// the window icon it is drawn from.
+// The programs' icon as Windows reads it, through the icon loader, compared
+// with the window icon it is drawn from.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -14,42 +13,9 @@
 
 namespace {
 
-using blazemere::platform::Utf8FromWide;
 using blazemere::platform::WideFromUtf8;
 
 std::wstring ProgramPath(const char* name) { return *WideFromUtf8(std::string(BLAZEMERE_BIN_DIR "\\") + name); }
-
-// A string of the version information's Japanese/Unicode block, "" if none.
-std::string VersionString(const char* program, const wchar_t* key) {
-  const std::wstring path = ProgramPath(program);
-  DWORD handle = 0;
-  const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &handle);
-  if (size == 0) return "";
-  std::vector<char> block(size);
-  if (!GetFileVersionInfoW(path.c_str(), 0, size, block.data())) return "";
-  void* value = nullptr;
-  UINT length = 0;
-  const std::wstring query = std::wstring(L"\\StringFileInfo\\041104B0\\") + key;
-  if (!VerQueryValueW(block.data(), query.c_str(), &value, &length) || length == 0) return "";
-  return Utf8FromWide(static_cast<const wchar_t*>(value));
-}
-
-TEST(ProgramResources, VersionInformation) {
-  struct Row { const char* program; const wchar_t* key; const char* want; };
-  const Row rows[] = {
-      {"Blazemere.scr", L"ProductName", "Blazemere (ScreenSaver)"},
-      {"Blazemere.scr", L"InternalName", "Blazemere"},
-      {"Blazemere.scr", L"OriginalFilename", "Blazemere.scr"},
-      {"Blazemere.scr", L"FileVersion", "1.00"},
-      {"Blazemere.scr", L"ProductVersion", "1.00"},
-      {"Blazemere.dll", L"ProductName", "Blazemere (ScreenSaver)"},
-      {"Blazemere.dll", L"OriginalFilename", "Blazemere.dll"},
-      {"Blazemere.dll", L"FileVersion", "1.00"},
-  };
-  for (const Row& row : rows) {
-    EXPECT_EQ(VersionString(row.program, row.key), row.want) << row.program << " " << Utf8FromWide(row.key);
-  }
-}
 
 // Explorer shows the program's first icon: the flame, its transparent
 // pixels masked, its colours as drawn.

@@ -33,51 +33,37 @@ TEST(Win32CommandText, ArgumentsAfterTheProgramPath) {
   }
 }
 
-// A hidden top-level window of this process, destroyed with the object.
-class TitledWindow {
- public:
-  explicit TitledWindow(const wchar_t* title)
-      : hwnd_(CreateWindowExW(0, L"STATIC", title, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr)) {}
-  ~TitledWindow() { DestroyWindow(hwnd_); }
-  TitledWindow(const TitledWindow&) = delete;
-  TitledWindow& operator=(const TitledWindow&) = delete;
-  platform::WindowHandle handle() const { return reinterpret_cast<platform::WindowHandle>(hwnd_); }
-
- private:
-  HWND hwnd_;
-};
-
+// Hidden top-level windows of this process, found by their titles.
 TEST(Win32WindowLookup, FindsHiddenWindowsByTitle) {
-  const TitledWindow saver(L"Blazemere_Main");
-  const TitledWindow dialog(L"<Blazemere> \u8a2d\u5b9a");
-  ASSERT_NE(saver.handle(), 0u);
+  auto titled = [](const wchar_t* title) {
+    return CreateWindowExW(0, L"STATIC", title, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  };
+  const HWND saverWindow = titled(L"Blazemere_Main");
+  const HWND dialogWindow = titled(L"<Blazemere> \u8a2d\u5b9a");
+  ASSERT_NE(saverWindow, nullptr);
+  const auto saver = reinterpret_cast<platform::WindowHandle>(saverWindow);
+  const auto dialog = reinterpret_cast<platform::WindowHandle>(dialogWindow);
   const struct {
     const char* title;
     platform::WindowHandle found;
   } rows[] = {
-      {"Blazemere_Main", saver.handle()},
-      {"BLAZEMERE_MAIN", saver.handle()},  // Windows compares titles without case
-      {"<Blazemere> 設定", dialog.handle()},
+      {"Blazemere_Main", saver},
+      {"BLAZEMERE_MAIN", saver},  // Windows compares titles without case
+      {"<Blazemere> 設定", dialog},
       {"Blazemere_Mai", 0},
       {"Blazemere_Main\xff", 0},  // not UTF-8
   };
   platform::Win32WindowLookup lookup;
   for (const auto& row : rows) EXPECT_EQ(lookup.FindWindowByTitle(row.title), row.found) << "title: " << row.title;
+  DestroyWindow(saverWindow);
+  DestroyWindow(dialogWindow);
 }
 
 // A second of silence as a WAV file: 8-bit mono at 8 kHz.
 std::string SilentWav() {
-  const std::uint32_t samples = 8000;
-  std::string wav = "RIFF____WAVEfmt ";
-  auto put32 = [&wav](std::uint32_t v) { for (int i = 0; i < 4; ++i) wav += static_cast<char>(v >> (8 * i)); };
-  auto put16 = [&wav](std::uint16_t v) { for (int i = 0; i < 2; ++i) wav += static_cast<char>(v >> (8 * i)); };
-  put32(16), put16(1), put16(1), put32(8000), put32(8000), put16(1), put16(8);
-  wav += "data";
-  put32(samples);
-  wav.append(samples, '\x80');
-  const std::uint32_t riff = static_cast<std::uint32_t>(wav.size() - 8);
-  for (int i = 0; i < 4; ++i) wav[4 + i] = static_cast<char>(riff >> (8 * i));
-  return wav;
+  const char header[] = "RIFF\x64\x1f\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x40\x1f\0\0\x01\0\x08\0"
+                        "data\x40\x1f\0\0";
+  return std::string(header, sizeof header - 1) + std::string(8000, '\x80');
 }
 
 TEST(Win32MultimediaLayer, CommandsAndRepliesCarryUtf8) {
